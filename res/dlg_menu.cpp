@@ -1,0 +1,40 @@
+// Dialog 102: the function menu, the program's main window.
+#include "res/ids.h"
+#include "res/templates.h"
+
+namespace res {
+namespace {
+
+using enum ControlKind;
+
+constexpr ControlTemplate kControls[] = {
+    // Deposit calculators.
+    {kIdStatic, Static, "預入利息計算", 63, 9, 56, 8, kGroupStart},
+    {menu::kSimpleDeposit, Button, "単利預金利息計算", 12, 22, 74, 14, kTabStop},
+    {menu::kCompoundDeposit, Button, "複利預金利息計算", 95, 22, 74, 14, kTabStop},
+    {menu::kSimpleSavings, Button, "単利積立預金利息計算", 12, 43, 74, 14, kTabStop},
+    {menu::kCompoundSavings, Button, "複利積立預金利息計算", 95, 43, 74, 14, kTabStop},
+    // Loan calculators.
+    {kIdStatic, Static, "ローン利息計算", 61, 65, 60, 8, 0},
+    {menu::kEqualPaymentLoan, Button, "元利均等返済\nシミュレーション", 12, 77, 74, 19,
+     kTabStop | kMultiline},
+    {menu::kEqualPrincipalLoan, Button, "元金均等返済\nシミュレーション", 94, 77, 74, 19,
+     kTabStop | kMultiline},
+    {menu::kBonusLoanCalc, Button, "ボーナス併用\n元利均等計算", 12, 103, 74, 19,
+     kTabStop | kMultiline},
+    // No line break of its own: the button wraps the caption.
+    {menu::kBonusLoanSim, Button, "ボーナス併用元利均等返済シミュレーション", 94, 103, 74, 19,
+     kTabStop | kMultiline},
+    // Program commands.
+    {menu::kExit, Button, "終了", 179, 9, 44, 14, kTabStop},
+    {menu::kVersion, Button, "バージョン", 179, 32, 44, 14, kTabStop},
+};
+
+}  // namespace
+
+constinit const DialogTemplate kMenuDialog{
+    kDlgMenu, "Tavoro V.4　機能メニュー", 231, 131, kDialogFont, kDialogPointSize,
+    kMinimizeBox | kAppWindow, kControls,
+};
+
+}  // namespace res

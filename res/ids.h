@@ -1,0 +1,200 @@
+// Every resource and control id of the program, once.
+// Control ids repeat across dialogs (1011 is a deposit amount in one dialog and
+// a maturity year in another), so each dialog's controls live in its own namespace.
+#pragma once
+
+#include "res/rc_ids.h"
+
+namespace res {
+
+// Framework-wide ids.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+inline constexpr int kIdStatic = -1;
+inline constexpr int kIdmAboutBox = 16;      // system-menu entry of the function menu
+inline constexpr int kIdAppAbout = 57664;    // menu button "バージョン"
+inline constexpr int kIdAppExit = 57665;     // menu button "終了"
+inline constexpr int kIdHelp = 57670;
+inline constexpr int kIconMain = IDR_MAINFRAME;
+inline constexpr int kStringAboutBox = IDS_ABOUTBOX;
+
+// Dialog templates.
+inline constexpr int kDlgAbout = 100;
+inline constexpr int kDlgMenu = 102;
+inline constexpr int kDlgSimpleDeposit = 129;
+inline constexpr int kDlgCompoundDeposit = 130;
+inline constexpr int kDlgEqualPaymentLoan = 131;
+inline constexpr int kDlgEqualPrincipalLoan = 132;
+inline constexpr int kDlgBonusLoanCalc = 133;
+inline constexpr int kDlgSimpleSavings = 142;
+inline constexpr int kDlgCompoundSavings = 143;
+inline constexpr int kDlgBonusLoanSim = 146;
+
+// Function menu (102): the calculator buttons carry their dialog's id, except the
+// simple-interest deposit, whose button is 3.
+namespace menu {
+inline constexpr int kSimpleDeposit = 3;
+inline constexpr int kCompoundDeposit = 130;
+inline constexpr int kSimpleSavings = 142;
+inline constexpr int kCompoundSavings = 143;
+inline constexpr int kEqualPaymentLoan = 131;
+inline constexpr int kEqualPrincipalLoan = 132;
+inline constexpr int kBonusLoanCalc = 133;
+inline constexpr int kBonusLoanSim = 146;
+inline constexpr int kVersion = kIdAppAbout;
+inline constexpr int kExit = kIdAppExit;
+}  // namespace menu
+
+// Simple-interest deposit (129).
+namespace simple_deposit {
+inline constexpr int kDepositAmount = 1002;
+inline constexpr int kStartYear = 1003;
+inline constexpr int kAnnualRate = 1004;
+inline constexpr int kRadioAnnualRate = 1005;
+inline constexpr int kRadioDailyRate = 1006;
+inline constexpr int kDailyRate = 1007;
+inline constexpr int kCalc = 1008;
+inline constexpr int kClear = 1009;
+inline constexpr int kTaxRate = 1010;
+inline constexpr int kEndYear = 1011;
+inline constexpr int kMaturityTotal = 1012;
+inline constexpr int kInterest = 1013;
+inline constexpr int kTax = 1014;
+inline constexpr int kStartMonth = 1123;
+inline constexpr int kEndMonth = 1124;
+}  // namespace simple_deposit
+
+// Compound-interest deposit (130).
+namespace compound_deposit {
+inline constexpr int kDepositAmount = 1011;
+inline constexpr int kStartYear = 1012;
+inline constexpr int kEndYear = 1013;
+inline constexpr int kStartMonth = 1014;
+inline constexpr int kYearRate = 1015;
+inline constexpr int kHalfYearRate = 1016;
+inline constexpr int kInterest = 1017;
+inline constexpr int kMaturityTotal = 1018;
+inline constexpr int kCalc = 1019;
+inline constexpr int kClear = 1020;
+inline constexpr int kRadioYear = 1021;
+inline constexpr int kRadioHalfYear = 1022;
+inline constexpr int kEndMonth = 1023;
+inline constexpr int kPeriodCount = 1024;
+inline constexpr int kTaxRate = 1025;
+inline constexpr int kTax = 1026;
+inline constexpr int kRadioMonth = 1027;
+inline constexpr int kMonthRate = 1028;
+}  // namespace compound_deposit
+
+// Simple-interest installment savings (142): id 3 is Calc here.
+namespace simple_savings {
+inline constexpr int kCalc = 3;
+inline constexpr int kInstallment = 1062;
+inline constexpr int kAnnualYield = 1065;
+inline constexpr int kTaxRate = 1066;
+inline constexpr int kTax = 1067;
+inline constexpr int kInterest = 1068;
+inline constexpr int kMaturityTotal = 1069;
+inline constexpr int kClear = 1070;
+inline constexpr int kEndYear = 1125;
+inline constexpr int kEndMonth = 1126;
+inline constexpr int kStartYear = 1127;
+inline constexpr int kStartMonth = 1128;
+}  // namespace simple_savings
+
+// Compound-interest installment savings (143): id 3 is Clear here.
+namespace compound_savings {
+inline constexpr int kClear = 3;
+inline constexpr int kCalc = 1071;
+inline constexpr int kInstallment = 1072;
+inline constexpr int kInterest = 1074;
+inline constexpr int kMaturityTotal = 1075;
+inline constexpr int kTax = 1076;
+inline constexpr int kTaxRate = 1077;
+inline constexpr int kAnnualYield = 1078;
+inline constexpr int kStartYear = 1129;
+inline constexpr int kStartMonth = 1130;
+inline constexpr int kEndYear = 1131;
+inline constexpr int kEndMonth = 1132;
+}  // namespace compound_savings
+
+// Equal-installment repayment simulation (131).
+namespace equal_payment_loan {
+inline constexpr int kCalc = 4;
+inline constexpr int kClear = 1044;
+inline constexpr int kSave = 1045;
+inline constexpr int kLoanAmount = 1046;
+inline constexpr int kPaymentCount = 1047;
+inline constexpr int kRepayStartYear = 1048;
+inline constexpr int kRepayStartMonth = 1049;
+inline constexpr int kAnnualRate = 1050;
+inline constexpr int kMonthRate = 1051;
+inline constexpr int kRadioAnnualRate = 1052;
+inline constexpr int kRadioMonthRate = 1053;
+inline constexpr int kLoanYear = 1054;
+inline constexpr int kLoanMonth = 1055;
+inline constexpr int kList = 1056;
+inline constexpr int kTotalInterest = 1059;
+inline constexpr int kTotalPrincipal = 1060;
+}  // namespace equal_payment_loan
+
+// Equal-principal repayment simulation (132).
+namespace equal_principal_loan {
+inline constexpr int kCalc = 3;
+inline constexpr int kClear = 1025;
+inline constexpr int kLoanAmount = 1035;
+inline constexpr int kRepayStartYear = 1036;
+inline constexpr int kRepayStartMonth = 1037;
+inline constexpr int kPaymentCount = 1038;
+inline constexpr int kAnnualRate = 1039;
+inline constexpr int kMonthRate = 1040;
+inline constexpr int kRadioAnnualRate = 1041;
+inline constexpr int kRadioMonthRate = 1042;
+inline constexpr int kSave = 1054;
+inline constexpr int kList = 1055;
+inline constexpr int kLoanYear = 1056;
+inline constexpr int kTotalInterest = 1057;
+inline constexpr int kTotalPayment = 1058;
+inline constexpr int kLoanMonth = 1059;
+}  // namespace equal_principal_loan
+
+// Bonus-combined equal-installment calculation (133).
+namespace bonus_loan_calc {
+inline constexpr int kCalc = 1080;
+inline constexpr int kClear = 1081;
+inline constexpr int kLoanAmount = 1082;
+inline constexpr int kYears = 1085;
+inline constexpr int kBonusCount = 1087;
+inline constexpr int kAnnualRate = 1090;
+inline constexpr int kBonusPortion = 1091;
+inline constexpr int kMonthlyPayment = 1092;
+inline constexpr int kBonusIncrease = 1093;
+inline constexpr int kBonusMonthPayment = 1094;
+inline constexpr int kTotalPayment = 1095;
+}  // namespace bonus_loan_calc
+
+// Bonus-combined equal-installment repayment simulation (146).
+namespace bonus_loan_sim {
+inline constexpr int kLoanAmount = 1133;
+inline constexpr int kRadioYears = 1134;
+inline constexpr int kRadioMonths = 1135;
+inline constexpr int kPeriod = 1136;
+inline constexpr int kBonusCount = 1137;
+inline constexpr int kBonusMonth1 = 1138;
+inline constexpr int kBonusMonth2 = 1139;
+inline constexpr int kBonusMonth3 = 1140;
+inline constexpr int kBonusMonthPayment = 1141;
+inline constexpr int kAnnualRate = 1142;
+inline constexpr int kLoanYear = 1143;
+inline constexpr int kLoanMonth = 1144;
+inline constexpr int kRepayStartYear = 1145;
+inline constexpr int kRepayStartMonth = 1146;
+inline constexpr int kTotalInterest = 1147;
+inline constexpr int kTotalPayment = 1148;
+inline constexpr int kList = 1149;
+inline constexpr int kCalc = 1150;
+inline constexpr int kClear = 1151;
+inline constexpr int kSave = 1152;
+}  // namespace bonus_loan_sim
+
+}  // namespace res
