@@ -1,0 +1,27 @@
+// How numbers look in an edit field: the parse rules of the field exchange and
+// the way members are written back. Independent of locale and host.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// Blanks, an optional sign, decimal digits, blanks. Nothing else, and the value
+// must fit a signed 32-bit integer.
+std::optional<int32_t> ParseIntField(std::string_view text);
+
+// Blanks, an optional sign, a decimal number with an optional fraction and an
+// optional exponent, blanks. No hex, no inf or nan, no thousands separators; a
+// value beyond the range of a double does not parse.
+std::optional<double> ParseRealField(std::string_view text);
+
+// Plain decimal.
+std::string FormatIntField(int32_t value);
+
+// General notation with up to 15 significant digits, as printf's "%.15g".
+std::string FormatRealField(double value);
+
+}  // namespace ui

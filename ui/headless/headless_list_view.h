@@ -1,0 +1,30 @@
+// A report-view list kept in memory, behaving as the platform's control does.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/host.h"
+
+namespace ui {
+
+class HeadlessListView final : public ListView {
+ public:
+  int InsertColumn(int position, std::string_view caption, int width) override;
+  bool DeleteColumn(int position) override;
+  int InsertItem(int position, std::string_view text) override;
+  bool SetItemText(int item, int subItem, std::string_view text) override;
+  bool DeleteAllItems() override;
+  void SetRedraw(bool) override {}
+
+  std::vector<ListColumn> Columns() const override { return columns_; }
+  int ItemCount() const override { return static_cast<int>(rows_.size()); }
+  std::string ItemText(int item, int subItem) const override;
+
+ private:
+  std::vector<ListColumn> columns_;
+  // One cell per column; a row never has fewer cells than there are columns.
+  std::vector<std::vector<std::string>> rows_;
+};
+
+}  // namespace ui

@@ -1,0 +1,142 @@
+// What the dialog framework needs from a windowing host, and what a host offers
+// to the one who drives it (a person, or the script driver).
+//
+// Two hosts implement this: the headless host keeps controls in memory (tests and
+// tavoro-script), the Win32 host puts them on real windows (Tavoro.exe).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "res/dialog_template.h"
+
+namespace ui {
+
+class CDialog;
+
+// Message box types and answers, with the platform's numbers.
+inline constexpr unsigned kMbOk = 0x0;
+inline constexpr unsigned kMbIconStop = 0x10;
+inline constexpr unsigned kMbIconExclamation = 0x30;
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+inline constexpr int kIdYes = 6;
+
+// System commands with the platform's numbers.
+inline constexpr unsigned kScClose = 0xF060;
+
+struct ListColumn {
+  std::string caption;
+  int width = 0;  // pixels
+};
+
+// The report-view list control of a dialog. Positions count from 0.
+class ListView {
+ public:
+  virtual ~ListView() = default;
+  // Each returns -1 (or false) when the control refuses.
+  virtual int InsertColumn(int position, std::string_view caption, int width) = 0;
+  virtual bool DeleteColumn(int position) = 0;
+  virtual int InsertItem(int position, std::string_view text) = 0;
+  virtual bool SetItemText(int item, int subItem, std::string_view text) = 0;
+  virtual bool DeleteAllItems() = 0;
+  // Suspends drawing while many rows go in.
+  virtual void SetRedraw(bool redraw) = 0;
+
+  // What the control shows.
+  virtual std::vector<ListColumn> Columns() const = 0;
+  virtual int ItemCount() const = 0;
+  virtual std::string ItemText(int item, int subItem) const = 0;
+};
+
+struct SystemMenuItem {
+  bool separator = false;
+  int command = 0;
+  std::string text;
+};
+
+// A dialog while it is on screen.
+class DialogWindow {
+ public:
+  virtual ~DialogWindow() = default;
+  virtual const res::DialogTemplate& Template() const = 0;
+
+  // --- The program's side ---
+  virtual std::string GetItemText(int id) const = 0;
+  virtual void SetItemText(int id, std::string_view text) = 0;
+  // Checks `check` and unchecks every other radio whose id lies in first..last.
+  virtual void CheckRadioButton(int first, int last, int check) = 0;
+  virtual bool IsChecked(int id) const = 0;
+  // Gives control `id` the focus with all of its text selected.
+  virtual void FocusAndSelectAll(int id) = 0;
+  // The list control `id`, or nullptr when the dialog has none by that id.
+  virtual ListView* GetListView(int id) = 0;
+  virtual void AppendSystemMenuSeparator() = 0;
+  virtual void AppendSystemMenuItem(int command, std::string_view text) = 0;
+  virtual void SetIcon(int iconId, bool big) = 0;
+  // Ends the modal run with this result once the current handler returns.
+  virtual void End(int result) = 0;
+
+  // --- The user's side: what a person at the screen does and sees ---
+  virtual int FocusedId() const = 0;
+  // Replaces the text of an edit, as typing would (the edit takes the focus).
+  virtual void UserType(int id, std::string_view text) = 0;
+  // Clicks a push button or a radio (the control takes the focus).
+  virtual void UserClick(int id) = 0;
+  virtual void UserEscape() = 0;
+  virtual void UserSysCommand(unsigned command) = 0;
+  // The items the program appended to the system menu, in order.
+  virtual std::vector<SystemMenuItem> SystemMenuItems() const = 0;
+
+  // The template entry of control `id`, or nullptr.
+  const res::ControlTemplate* FindControl(int id) const;
+};
+
+// Flags of the Save dialog, with the platform's numbers.
+inline constexpr unsigned kOfnOverwritePrompt = 0x2;
+inline constexpr unsigned kOfnHideReadOnly = 0x4;
+
+struct SaveDialogRequest {
+  std::string defaultExtension;
+  std::string initialName;
+  std::string filter;  // entries "description|pattern|", ended by a further "|"
+  unsigned flags = 0;
+};
+
+// Someone who drives a host instead of a person: the host asks it for the next
+// user action whenever the dialog on top waits for input, and lets it answer the
+// boxes the program shows.
+class Automation {
+ public:
+  virtual ~Automation() = default;
+  // Performs one user action on the dialog on top; false when there are no more.
+  virtual bool OnIdle(DialogWindow& top) = 0;
+  virtual void OnDialogOpened(int templateId) = 0;
+  virtual void OnDialogClosed(int templateId) = 0;
+  virtual int OnMessageBox(std::string_view caption, std::string_view text, unsigned type) = 0;
+  // The chosen path (UTF-8), or nullopt for Cancel.
+  virtual std::optional<std::string> OnSaveDialog(const SaveDialogRequest& request) = 0;
+  // The Save dialog asks before replacing an existing file; true means replace.
+  virtual bool OnConfirmOverwrite(std::string_view path) = 0;
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+  // Shows the dialog's template, runs dialog.OnInitDialog(), then routes user
+  // actions to the dialog until it ends; returns the result given to End.
+  virtual int RunModal(CDialog& dialog) = 0;
+  virtual int MessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
+                         unsigned type) = 0;
+  // The Save dialog; the chosen path (UTF-8) or nullopt when not ended with OK.
+  virtual std::optional<std::string> ShowSaveDialog(DialogWindow* owner,
+                                                    const SaveDialogRequest& request) = 0;
+};
+
+// The host of this run; set once by the program's entry point.
+Host& CurrentHost();
+void SetCurrentHost(Host* host);
+
+}  // namespace ui
