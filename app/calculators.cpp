@@ -1,0 +1,30 @@
+#include "app/calculators.h"
+
+#include "deposit/simple_deposit_dlg.h"
+#include "res/ids.h"
+
+namespace app {
+namespace {
+
+// Every calculator starts afresh from its constructor's values and keeps nothing.
+template <class Dialog>
+void Run() {
+  Dialog dialog;
+  dialog.DoModal();
+}
+
+constexpr Calculator kCalculators[] = {
+    {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
+};
+
+}  // namespace
+
+std::span<const Calculator> Calculators() { return kCalculators; }
+
+bool HasCalculator(int buttonId) {
+  for (const Calculator& calculator : kCalculators)
+    if (calculator.buttonId == buttonId) return true;
+  return false;
+}
+
+}  // namespace app

@@ -1,0 +1,50 @@
+#include "deposit/simple_deposit.h"
+
+#include <cmath>
+
+#include "res/texts.h"
+#include "ui/checked_math.h"
+
+namespace deposit {
+
+ui::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input) {
+  // The principal is held in whole yen; a deposit beyond 32 bits cannot be.
+  std::optional<int32_t> principal = ui::TruncToInt32(input.depositAmount * 10000.0);
+  if (!principal) return ui::Warning{res::text::kOverflow};
+
+  // Every month counts as 30 days. Wide arithmetic, since a month or year that
+  // failed its validation still reaches here.
+  int64_t start = int64_t{input.startYear} * 12 + input.startMonth;
+  int64_t end = int64_t{input.endYear} * 12 + input.endMonth;
+  int64_t days = (end - start) * 30;
+  if (days < 0) return ui::Warning{res::text::kDateWrong};
+
+  const double t = input.taxRate / 100.0;
+  const double r = input.rateMode == kAnnualRate ? input.annualRate : input.dailyRate;
+  // The last two digits of the yen amount earn no interest.
+  const double hundreds = std::trunc(static_cast<double>(*principal) / 100.0);
+  const double divisor = input.rateMode == kAnnualRate ? 365.0 : 100.0;
+  const double d = static_cast<double>(days);
+
+  // Net interest and tax are computed and truncated separately, in this order.
+  double net = hundreds * r;
+  net = net * (1.0 - t);
+  net = net * d;
+  net = net / divisor;
+  double tax = hundreds * r;
+  tax = tax * t;
+  tax = tax * d;
+  tax = tax / divisor;
+
+  if (!ui::WithinAmountLimit(net)) return ui::Warning{res::text::kOverflow};
+  std::optional<int32_t> taxYen = ui::TruncToInt32(tax);
+  if (!taxYen) return ui::Warning{res::text::kOverflow};
+
+  SimpleDepositResult result;
+  result.interest = static_cast<int32_t>(net);  // within the limit, so it fits
+  result.tax = *taxYen;
+  result.maturityTotal = static_cast<double>(int64_t{result.interest} + *principal) / 10000.0;
+  return result;
+}
+
+}  // namespace deposit
