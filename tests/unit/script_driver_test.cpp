@@ -75,6 +75,17 @@ TEST(ScriptDriver, FieldsKeepOneLine) {
   EXPECT_NE(out.find("131\t元利均等返済\\nシミュレーション\n"), std::string::npos) << out;
 }
 
+TEST(ScriptDriver, VeryLongTextsAreRefusedNotCrashedOn) {
+  std::string digits(200000, '9');
+  std::string out = Play("open 3\nset 1002 " + digits + "\nset 1003 " + digits +
+                         "\nclick 1008\nget 1013\n");
+  // Beyond the range of a double, the amount does not parse; the exchange stops
+  // there and the calculation runs on the members as they were.
+  EXPECT_NE(out.find("msgbox\tTavoro\t数値を入力してください。\t48\n1013\t0\n"),
+            std::string::npos)
+      << out.substr(0, 300);
+}
+
 TEST(ScriptDriver, FlagNamesInFixedOrder) {
   EXPECT_EQ(FlagNames(0), "");
   EXPECT_EQ(FlagNames(res::kMultiline | res::kReadOnly | res::kGroupStart), "readonly,multiline");
