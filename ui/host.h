@@ -11,17 +11,15 @@
 #include <vector>
 
 #include "res/dialog_template.h"
+#include "res/ids.h"
 
 namespace ui {
 
 class CDialog;
 
-// Message box types and answers, with the platform's numbers.
-inline constexpr unsigned kMbOk = 0x0;
-inline constexpr unsigned kMbIconStop = 0x10;
-inline constexpr unsigned kMbIconExclamation = 0x30;
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
+// How a modal run or a message box ended: the buttons' own ids, and Yes.
+inline constexpr int kIdOk = res::kIdOk;
+inline constexpr int kIdCancel = res::kIdCancel;
 inline constexpr int kIdYes = 6;
 
 // System commands with the platform's numbers.
