@@ -1,5 +1,6 @@
 #include "app/calculators.h"
 
+#include "deposit/compound_deposit_dlg.h"
 #include "deposit/simple_deposit_dlg.h"
 #include "res/ids.h"
 
@@ -15,6 +16,7 @@ void Run() {
 
 constexpr Calculator kCalculators[] = {
     {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
+    {res::menu::kCompoundDeposit, Run<deposit::CCompoundDepositDlg>},
 };
 
 }  // namespace
