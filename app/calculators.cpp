@@ -2,6 +2,7 @@
 
 #include "deposit/compound_deposit_dlg.h"
 #include "deposit/simple_deposit_dlg.h"
+#include "deposit/simple_savings_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -17,6 +18,7 @@ void Run() {
 constexpr Calculator kCalculators[] = {
     {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
     {res::menu::kCompoundDeposit, Run<deposit::CCompoundDepositDlg>},
+    {res::menu::kSimpleSavings, Run<deposit::CSimpleSavingsDlg>},
 };
 
 }  // namespace
