@@ -78,7 +78,8 @@ ui::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositI
   if (!ui::WithinAmountLimit(net) || !ui::WithinAmountLimit(gross))
     return ui::Warning{res::text::kOverflow};
   // More periods than the count field holds come only from years beyond their
-  // range; a count the field would then refuse is not shown either.
+  // range. Shown, such a count would fail every later exchange at a field the
+  // user cannot edit, and Calc would then ignore what is typed after it.
   if (periods > kMaxPeriodCount) return ui::Warning{res::text::kOverflow};
   // Below the principal only with a negative rate or a tax above 100 %; a
   // principal far beyond 32 bits then leaves an interest no yen field holds.
