@@ -1,6 +1,9 @@
 #include "app/calculators.h"
 
+#include "deposit/compound_deposit_dlg.h"
+#include "deposit/compound_savings_dlg.h"
 #include "deposit/simple_deposit_dlg.h"
+#include "deposit/simple_savings_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -15,6 +18,9 @@ void Run() {
 
 constexpr Calculator kCalculators[] = {
     {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
+    {res::menu::kCompoundDeposit, Run<deposit::CCompoundDepositDlg>},
+    {res::menu::kSimpleSavings, Run<deposit::CSimpleSavingsDlg>},
+    {res::menu::kCompoundSavings, Run<deposit::CCompoundSavingsDlg>},
 };
 
 }  // namespace

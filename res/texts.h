@@ -13,6 +13,13 @@ inline constexpr std::string_view kOverflow = "オーバーフローしました
 // Simple-interest deposit.
 inline constexpr std::string_view kDateWrong = "日付の設定が間違っています";
 
+// Compound-interest deposit.
+inline constexpr std::string_view kPeriodWrong = "期間が間違っています";
+
+// Installment savings, simple and compound.
+inline constexpr std::string_view kPeriodSettingWrong = "期間の設定が間違っています";
+inline constexpr std::string_view kTaxRateRange = "税率は0から100%の範囲です";
+
 // The framework's own field-exchange messages. {min} and {max} stand for the bounds.
 inline constexpr std::string_view kFieldCaption = "Tavoro";
 inline constexpr unsigned kFieldMessageType = 48;  // exclamation icon, OK button

@@ -31,7 +31,7 @@ TEST(ScriptDriver, BadCommandsPrintErrorsAndGoOn) {
   std::string out = Play(
       "frobnicate\n"
       "open 999\n"
-      "open 130\n"
+      "open 146\n"
       "get abc\n"
       "get 4242\n"
       "click 102\n"

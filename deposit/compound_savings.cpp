@@ -1,0 +1,78 @@
+#include "deposit/compound_savings.h"
+
+#include <cmath>
+
+#include "deposit/month_index.h"
+#include "res/texts.h"
+#include "ui/checked_math.h"
+
+namespace deposit {
+namespace {
+
+// Below this yield (percent) the closed form loses its digits: x − 1 is a few
+// units in the last place of x, and (x^(n+1) − x) / i turns rounding into
+// millions of yen of interest.
+constexpr double kTinyYield = 0.001;
+
+// Σ (x^k − 1) for k = 1 … n, x = 1 + i: the interest that one yen of each
+// installment has earned by the end. Never negative for i ≥ 0.
+double InterestPerYen(double i, int64_t months) {
+  const double n = static_cast<double>(months);
+  // With n·i this large the interest is a good part of the whole, and the
+  // difference of the compounded sum and n keeps its digits.
+  if (std::fabs(n * i) > 0.1) return (1.0 + i) * std::expm1(n * std::log1p(i)) / i - n;
+  // Otherwise the binomial series Σ C(n+1, j+1) i^j for j ≥ 1, whose terms shrink
+  // by n·i at least at every step.
+  double term = n * (n + 1.0) / 2.0 * i;
+  double sum = term;
+  for (int64_t j = 1; j < months && std::fabs(term) > 1e-18 * std::fabs(sum); ++j) {
+    term *= (n - static_cast<double>(j)) / static_cast<double>(j + 2) * i;
+    sum += term;
+  }
+  return sum;
+}
+
+// The installments with their compound interest: A × (x + x² + … + xⁿ).
+double GrossMaturityAmount(double yield, int64_t months, double installment) {
+  const double i = yield / 100.0 / 12.0;
+  if (std::fabs(yield) < kTinyYield) {
+    // No yield at all, or so little that only the principal and the interest
+    // apart keep their digits (a yield of 0 pays in exactly the installments).
+    const double paidIn = static_cast<double>(months) * installment;
+    return paidIn + installment * InterestPerYen(i, months);
+  }
+  const double x = yield / 100.0 / 12.0 + 1.0;
+  const double f = std::pow(x, static_cast<double>(months + 1));
+  return (f - x) * installment / i;
+}
+
+}  // namespace
+
+ui::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
+  // One installment a month; the number of months is the number of installments.
+  const int64_t months =
+      MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
+  if (months < 0) return ui::Warning{res::text::kPeriodSettingWrong};
+  const double installment = input.installment * 10000.0;  // yen, not truncated
+
+  const double gross = std::trunc(GrossMaturityAmount(input.annualYield, months, installment));
+  const double paidIn = std::trunc(static_cast<double>(months) * installment);
+  const double interest = gross - paidIn;
+  const double tax = std::trunc(interest * input.taxRate / 100.0);
+  const double net = interest - tax;
+
+  if (!ui::WithinAmountLimit(gross) || !ui::WithinAmountLimit(net))
+    return ui::Warning{res::text::kOverflow};
+  // The tax has no limit of its own; only a negative yield with a tax of 100 %
+  // can leave one beyond 32 bits after the checks above.
+  const std::optional<int32_t> taxYen = ui::TruncToInt32(tax);
+  if (!taxYen) return ui::Warning{res::text::kOverflow};
+
+  SavingsResult result;
+  result.interest = static_cast<int32_t>(net);  // within the limit, so it fits
+  result.tax = *taxYen;
+  result.maturityTotal = static_cast<double>(static_cast<int64_t>(gross) - *taxYen) / 10000.0;
+  return result;
+}
+
+}  // namespace deposit

@@ -1,0 +1,49 @@
+// What the two installment savings dialogs share: the same members in the same
+// exchange order, bound to other controls, and Calc and Clear around their own
+// arithmetic.
+#pragma once
+
+#include "deposit/savings_plan.h"
+#include "ui/calculator_dialog.h"
+
+namespace deposit {
+
+// The controls of one savings dialog.
+struct SavingsControls {
+  int calc, clear;
+  int annualYield, interest, tax, taxRate;
+  int endYear, endMonth, startYear, startMonth;
+  int installment, maturityTotal;
+};
+
+class CSavingsDlg : public ui::CCalculatorDlg {
+ public:
+  // In the order the field exchange handles them.
+  double m_dAnnualYield;
+  int m_nInterest;
+  int m_nTax;
+  double m_dTaxRate;
+  int m_nEndYear;
+  int m_nEndMonth;
+  int m_nStartYear;
+  int m_nStartMonth;
+  double m_dInstallment;
+  double m_dMaturityTotal;
+
+ protected:
+  using Compute = ui::Outcome<SavingsResult> (*)(const SavingsInput&);
+  CSavingsDlg(int templateId, const SavingsControls& controls, Compute compute);
+
+  void DoDataExchange(ui::CDataExchange& dx) override;
+
+ private:
+  void SetInitialValues();
+  SavingsInput Input() const;
+  void OnCalc();
+  void OnClear();
+
+  const SavingsControls& controls_;
+  Compute compute_;
+};
+
+}  // namespace deposit

@@ -1,0 +1,27 @@
+// A monthly installment savings plan: what the simple- and the compound-interest
+// savings calculators both read and show.
+#pragma once
+
+#include <cstdint>
+
+namespace deposit {
+
+// The savings dialogs validate their large fields against this bound; their
+// overflow check still uses the common amount limit.
+inline constexpr int32_t kSavingsFieldLimit = 2147000000;
+
+struct SavingsInput {
+  double annualYield = 0.0;  // percent per year
+  double taxRate = 0.0;      // percent
+  double installment = 0.0;  // 万円 paid in on the 1st of every month
+  int startYear = 0, startMonth = 1;
+  int endYear = 0, endMonth = 1;
+};
+
+struct SavingsResult {
+  int32_t interest = 0;        // after tax, yen
+  int32_t tax = 0;             // yen
+  double maturityTotal = 0.0;  // amount received at maturity, 万円
+};
+
+}  // namespace deposit

@@ -1,0 +1,58 @@
+// Builds savings inputs and reads outcomes for the savings arithmetic tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <variant>
+
+#include "deposit/savings_plan.h"
+#include "ui/outcome.h"
+
+namespace testing_support {
+
+inline deposit::SavingsInput Savings(double installment, int startYear, int startMonth,
+                                     int endYear, int endMonth, double yield, double tax) {
+  deposit::SavingsInput input;
+  input.installment = installment;
+  input.startYear = startYear;
+  input.startMonth = startMonth;
+  input.endYear = endYear;
+  input.endMonth = endMonth;
+  input.annualYield = yield;
+  input.taxRate = tax;
+  return input;
+}
+
+inline deposit::SavingsResult ResultOf(const ui::Outcome<deposit::SavingsResult>& outcome) {
+  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+    ADD_FAILURE() << "unexpected warning " << warning->text;
+    return {};
+  }
+  return std::get<deposit::SavingsResult>(outcome);
+}
+
+inline std::string_view WarningOf(const ui::Outcome<deposit::SavingsResult>& outcome) {
+  auto* warning = std::get_if<ui::Warning>(&outcome);
+  return warning ? warning->text : std::string_view("(no warning)");
+}
+
+struct SavingsCase {
+  const char* name;
+  deposit::SavingsInput input;
+  int32_t interest, tax;
+  double total;
+};
+
+template <class Compute>
+void ExpectResults(Compute compute, std::initializer_list<SavingsCase> cases) {
+  for (const SavingsCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    deposit::SavingsResult result = ResultOf(compute(c.input));
+    EXPECT_EQ(result.interest, c.interest);
+    EXPECT_EQ(result.tax, c.tax);
+    EXPECT_EQ(result.maturityTotal, c.total);
+  }
+}
+
+}  // namespace testing_support
