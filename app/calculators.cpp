@@ -1,6 +1,8 @@
 #include "app/calculators.h"
 
 #include "deposit/simple_deposit_dlg.h"
+#include "loan/equal_payment_loan_dlg.h"
+#include "loan/equal_principal_loan_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -15,6 +17,8 @@ void Run() {
 
 constexpr Calculator kCalculators[] = {
     {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
+    {res::menu::kEqualPaymentLoan, Run<loan::CEqualPaymentLoanDlg>},
+    {res::menu::kEqualPrincipalLoan, Run<loan::CEqualPrincipalLoanDlg>},
 };
 
 }  // namespace

@@ -36,12 +36,21 @@ class CCalculatorDlg : public CDialog {
   // go into the members through `store`, then every control is refreshed.
   template <class Result, class Store>
   void ApplyOutcome(const Outcome<Result>& outcome, Store store) {
+    const Result* result = ResultOrWarn(outcome);
+    if (result == nullptr) return;
+    store(*result);
+    UpdateData(false);
+  }
+
+  // The result, or nullptr after showing the warning that stopped the
+  // calculation (none when its text is empty).
+  template <class Result>
+  const Result* ResultOrWarn(const Outcome<Result>& outcome) {
     if (const Warning* warning = std::get_if<Warning>(&outcome)) {
       if (!warning->text.empty()) Warn(warning->text);
-      return;
+      return nullptr;
     }
-    store(std::get<Result>(outcome));
-    UpdateData(false);
+    return &std::get<Result>(outcome);
   }
 };
 
