@@ -1,6 +1,7 @@
 #include "loan/equal_payment_loan_dlg.h"
 
 #include "loan/calendar.h"
+#include "loan/loan_dialog_input.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
 #include "loan/schedule_cells.h"
@@ -64,30 +65,17 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
                  m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
 }
 
-LoanInput CEqualPaymentLoanDlg::Input() const {
-  LoanInput input;
-  input.rateMode = m_nRateMode;
-  input.annualRate = m_dAnnualRate;
-  input.monthRate = m_dMonthRate;
-  input.loanAmount = m_nLoanAmount;
-  input.paymentCount = m_nPaymentCount;
-  input.loanYear = m_nLoanYear;
-  input.loanMonth = m_nLoanMonth;
-  input.repayStartYear = m_nRepayStartYear;
-  input.repayStartMonth = m_nRepayStartMonth;
-  return input;
-}
-
 void CEqualPaymentLoanDlg::OnCalc() {
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   // The headings stand even when a check stops the calculation.
   m_list.ClearTable();
   m_list.SetupEqualPaymentColumns();
-  ApplyOutcome(ComputeEqualPaymentSchedule(Input()), [this](const EqualPaymentSchedule& schedule) {
-    m_list.AddRows(EqualPaymentTableRows(schedule.rows));
-    m_dTotalPrincipal = schedule.totalPrincipal / 10000.0;
-    m_dTotalInterest = schedule.totalInterest / 10000.0;
-  });
+  ApplyOutcome(ComputeEqualPaymentSchedule(LoanInputOf(*this)),
+               [this](const EqualPaymentSchedule& schedule) {
+                 m_list.AddRows(EqualPaymentTableRows(schedule.rows));
+                 m_dTotalPrincipal = schedule.totalPrincipal / 10000.0;
+                 m_dTotalInterest = schedule.totalInterest / 10000.0;
+               });
 }
 
 void CEqualPaymentLoanDlg::OnClear() {
@@ -103,7 +91,8 @@ void CEqualPaymentLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
 
 std::optional<std::string> CEqualPaymentLoanDlg::WriteReport() {
   UpdateData(true);  // as Calc: the report goes on with the members as they stand
-  const ui::Outcome<EqualPaymentSchedule> outcome = ComputeEqualPaymentSchedule(Input());
+  const ui::Outcome<EqualPaymentSchedule> outcome =
+      ComputeEqualPaymentSchedule(LoanInputOf(*this));
   const EqualPaymentSchedule* schedule = ResultOrWarn(outcome);
   if (schedule == nullptr) return std::nullopt;
   return FormatEqualPaymentReport(*schedule);

@@ -40,7 +40,6 @@ class CEqualPaymentLoanDlg : public ui::CCalculatorDlg {
 
  private:
   void SetInitialValues();
-  LoanInput Input() const;
   void OnCalc();
   void OnClear();
   void OnRadioAnnualRate();

@@ -1,6 +1,7 @@
 #include "loan/equal_principal_loan_dlg.h"
 
 #include "loan/calendar.h"
+#include "loan/loan_dialog_input.h"
 #include "loan/equal_principal_report.h"
 #include "loan/equal_principal_schedule.h"
 #include "loan/schedule_cells.h"
@@ -64,26 +65,12 @@ void CEqualPrincipalLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
                  m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
 }
 
-LoanInput CEqualPrincipalLoanDlg::Input() const {
-  LoanInput input;
-  input.rateMode = m_nRateMode;
-  input.annualRate = m_dAnnualRate;
-  input.monthRate = m_dMonthRate;
-  input.loanAmount = m_nLoanAmount;
-  input.paymentCount = m_nPaymentCount;
-  input.loanYear = m_nLoanYear;
-  input.loanMonth = m_nLoanMonth;
-  input.repayStartYear = m_nRepayStartYear;
-  input.repayStartMonth = m_nRepayStartMonth;
-  return input;
-}
-
 void CEqualPrincipalLoanDlg::OnCalc() {
   // The headings stand even when a field or a check stops the calculation.
   m_list.ClearTable();
   m_list.SetupEqualPrincipalColumns();
   UpdateData(true);  // a failed field has been reported; the calculation goes on
-  ApplyOutcome(ComputeEqualPrincipalSchedule(Input()),
+  ApplyOutcome(ComputeEqualPrincipalSchedule(LoanInputOf(*this)),
                [this](const EqualPrincipalSchedule& schedule) {
                  m_list.AddRows(EqualPrincipalTableRows(schedule.rows));
                  m_dTotalPayment = schedule.totalPayment / 10000.0;
@@ -104,7 +91,8 @@ void CEqualPrincipalLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
 
 std::optional<std::string> CEqualPrincipalLoanDlg::WriteReport() {
   UpdateData(true);  // as Calc: the report goes on with the members as they stand
-  const ui::Outcome<EqualPrincipalSchedule> outcome = ComputeEqualPrincipalSchedule(Input());
+  const ui::Outcome<EqualPrincipalSchedule> outcome =
+      ComputeEqualPrincipalSchedule(LoanInputOf(*this));
   const EqualPrincipalSchedule* schedule = ResultOrWarn(outcome);
   if (schedule == nullptr) return std::nullopt;
   return FormatEqualPrincipalReport(*schedule);

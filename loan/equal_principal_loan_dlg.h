@@ -40,7 +40,6 @@ class CEqualPrincipalLoanDlg : public ui::CCalculatorDlg {
 
  private:
   void SetInitialValues();
-  LoanInput Input() const;
   void OnCalc();
   void OnClear();
   void OnRadioAnnualRate();

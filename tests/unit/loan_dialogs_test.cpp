@@ -1,16 +1,15 @@
 // The two day-counted loan simulations through their dialogs: the table, the
 // totals, Clear, the checks and Save-to-file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "loan/equal_payment_loan_dlg.h"
 #include "loan/equal_principal_loan_dlg.h"
 #include "res/ids.h"
 #include "res/texts.h"
+#include "tests/unit/temp_folder.h"
 #include "tests/unit/test_automation.h"
 #include "ui/host.h"
 
@@ -46,15 +45,6 @@ TableState Table(ui::DialogWindow& window, int listId) {
 
 class LoanDialogTest : public ::testing::Test {
  protected:
-  LoanDialogTest() {
-    folder = fs::temp_directory_path() /
-             ("tavoro-loan-dialog-test-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  ~LoanDialogTest() override { fs::remove_all(folder); }
-
   // 100 万円, 12 repayments, loan 2000/1, first repayment 2000/2, 3 % a year.
   void TypeEqualPaymentExample() {
     automation.Type(pay::kLoanAmount, "100")
@@ -74,13 +64,10 @@ class LoanDialogTest : public ::testing::Test {
         .Type(prin::kRepayStartMonth, "2")
         .Type(prin::kAnnualRate, "3");
   }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  static std::string Read(const fs::path& path) { return testing_support::TempFolder::Read(path); }
 
   testing_support::TestAutomation automation;
-  fs::path folder;
+  testing_support::TempFolder folder;
 };
 
 TEST(LoanDialogs, LeapYearMembersFollowTheCalendar) {
@@ -249,7 +236,7 @@ TEST_F(LoanDialogTest, SaveCancelledWritesNothing) {
   automation.Click(prin::kSave);
   dialog.DoModal();
   EXPECT_EQ(automation.saveDialogs.size(), 1u);
-  EXPECT_TRUE(fs::is_empty(folder));
+  EXPECT_TRUE(fs::is_empty(folder.Path()));
   EXPECT_TRUE(automation.boxes.empty());
 }
 

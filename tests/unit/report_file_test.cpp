@@ -5,14 +5,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "tests/unit/temp_folder.h"
 #include "ui/shift_jis.h"
 
 namespace ui {
@@ -52,32 +50,20 @@ TEST(EncodeReport, EveryLineEndsInCarriageReturnLineFeed) {
 
 class ReplaceFileTest : public ::testing::Test {
  protected:
-  ReplaceFileTest() {
-    folder = fs::temp_directory_path() /
-             ("tavoro-report-test-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  ~ReplaceFileTest() override { fs::remove_all(folder); }
-
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  static void Write(const fs::path& path, std::string_view text) {
-    std::ofstream(path, std::ios::binary) << text;
+  static std::string Read(const fs::path& path) { return testing_support::TempFolder::Read(path); }
+  static void Write(const fs::path& path, std::string_view bytes) {
+    testing_support::TempFolder::Write(path, bytes);
   }
   // The names in the folder: a failed replacement leaves no temporary file behind.
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
+    for (const auto& entry : fs::directory_iterator(folder.Path()))
       names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
 
-  fs::path folder;
+  testing_support::TempFolder folder;
 };
 
 TEST_F(ReplaceFileTest, CreatesANewFile) {
@@ -96,8 +82,8 @@ TEST_F(ReplaceFileTest, ReplacesTheWholeContentOfAnExistingFile) {
 }
 
 TEST_F(ReplaceFileTest, NamesWithJapaneseCharactersWork) {
-  const fs::path target = folder / fs::path(u8"返済表 2000年.txt");
-  ASSERT_TRUE(ReplaceFileContents((folder.string() + "/返済表 2000年.txt"), "ok"));
+  const fs::path target = folder.Path() / fs::path(u8"返済表 2000年.txt");
+  ASSERT_TRUE(ReplaceFileContents((folder.Path().string() + "/返済表 2000年.txt"), "ok"));
   EXPECT_EQ(Read(target), "ok");
 }
 

@@ -1,14 +1,13 @@
 // Save-to-file of the schedule simulations, on a probe dialog: the Save dialog
 // it asks for, and what happens to the chosen file on each way out.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "res/ids.h"
 #include "res/texts.h"
+#include "tests/unit/temp_folder.h"
 #include "tests/unit/test_automation.h"
 #include "ui/calculator_dialog.h"
 #include "ui/host.h"
@@ -38,28 +37,18 @@ class SaveProbeDlg : public CCalculatorDlg {
 
 class SaveReportTest : public ::testing::Test {
  protected:
-  SaveReportTest() {
-    folder = fs::temp_directory_path() /
-             ("tavoro-save-test-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    target = folder / "ganri.txt";
-  }
-  ~SaveReportTest() override { fs::remove_all(folder); }
+  SaveReportTest() : target(folder / "ganri.txt") {}
 
   void PressSave() {
     automation.Click(res::equal_payment_loan::kSave);
     dialog.DoModal();
   }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  static std::string Read(const fs::path& path) { return testing_support::TempFolder::Read(path); }
 
   testing_support::TestAutomation automation;
   SaveProbeDlg dialog;
-  fs::path folder, target;
+  testing_support::TempFolder folder;
+  fs::path target;
 };
 
 TEST_F(SaveReportTest, AsksWithTheReportSaveDialog) {
@@ -77,7 +66,7 @@ TEST_F(SaveReportTest, CancelWritesNothing) {
   automation.saveAnswer.reset();
   PressSave();
   EXPECT_EQ(dialog.reportsWritten, 0);
-  EXPECT_TRUE(fs::is_empty(folder));
+  EXPECT_TRUE(fs::is_empty(folder.Path()));
   EXPECT_TRUE(automation.boxes.empty());
 }
 
