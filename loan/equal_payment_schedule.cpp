@@ -13,9 +13,9 @@ namespace {
 // cancellation, so the annuity factor is computed another way there.
 constexpr double kTinyRatePercent = 0.001;
 
-}  // namespace
-
-std::optional<int32_t> EqualPaymentInstallment(const LoanStart& start) {
+// The installment A: the annuity payment at the monthly rate, truncated; the
+// loan over the count at a rate of 0. Nullopt when it does not fit 32 bits.
+std::optional<int32_t> Installment(const LoanStart& start) {
   const double b = static_cast<double>(start.loan);
   const double r = start.rate;
   const double n = static_cast<double>(start.count);
@@ -33,12 +33,14 @@ std::optional<int32_t> EqualPaymentInstallment(const LoanStart& start) {
   return ui::TruncToInt32(start.monthly ? b * r / t : b * r / 12.0 / t);
 }
 
+}  // namespace
+
 ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
   ui::Outcome<LoanStart> started = StartLoan(input);
   if (const ui::Warning* warning = std::get_if<ui::Warning>(&started)) return *warning;
   const LoanStart& start = std::get<LoanStart>(started);
 
-  std::optional<int32_t> installment = EqualPaymentInstallment(start);
+  std::optional<int32_t> installment = Installment(start);
   if (!installment) return ui::Warning{res::text::kOverflow};
 
   EqualPaymentSchedule schedule;

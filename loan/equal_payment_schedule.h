@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "loan/loan_schedule.h"
@@ -31,9 +30,5 @@ struct EqualPaymentSchedule {
 // The schedule, or the warning that stopped it: the loan date after the first
 // repayment, or an amount beyond 32 bits ("オーバーフローしました").
 ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input);
-
-// The installment A for a loan at the start's rate: the annuity payment at the
-// monthly rate, truncated; the loan over the count at a rate of 0.
-std::optional<int32_t> EqualPaymentInstallment(const LoanStart& start);
 
 }  // namespace loan

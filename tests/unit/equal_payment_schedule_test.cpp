@@ -38,77 +38,6 @@ void ExpectConsistent(const EqualPaymentSchedule& s) {
   EXPECT_EQ(s.rows.back().balance, 0);
 }
 
-TEST(EqualPaymentSchedule, AnnualRateWithOneMonthOfDeferral) {
-  // 100 万円, 12 repayments, loan 2000/1, first repayment 2000/2, 3 % a year.
-  const EqualPaymentSchedule s = Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 2, 3)));
-  EXPECT_EQ(s.installment, 84693);
-  EXPECT_EQ(s.loan, 1000000);
-  ASSERT_EQ(s.rows.size(), 12u);
-  // February 2000 counts 29 days of a 366-day year: 2377 + the deferral 2500.
-  ExpectRow(s.rows[0], 2000, 2, 29, 1, 87193, 4877, 82316, 917684);
-  ExpectRow(s.rows[1], 2000, 3, 31, 2, 84693, 2331, 82362, 835322);
-  ExpectRow(s.rows[11], 2001, 1, 31, 12, 84620, 215, 84405, 0);
-  EXPECT_EQ(s.totalInterest, 18743);
-  EXPECT_EQ(s.totalPrincipal, 1000000);
-  EXPECT_EQ(s.grandTotal, 1018743);
-  ExpectConsistent(s);
-}
-
-TEST(EqualPaymentSchedule, MonthlyRateWithoutDeferral) {
-  // The same loan at 0.25 % a month, taken and first repaid 2001/4.
-  const EqualPaymentSchedule s =
-      Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2001, 4, 2001, 4, 0.25, kMonthRate)));
-  EXPECT_TRUE(s.monthly);
-  EXPECT_EQ(s.installment, 84693);
-  ASSERT_EQ(s.rows.size(), 12u);
-  EXPECT_EQ(s.rows[0].year, 2001);
-  EXPECT_EQ(s.rows[0].month, 4);
-  EXPECT_EQ(s.rows[0].days, 30);
-  EXPECT_EQ(s.rows[0].interest, 2465);
-  EXPECT_EQ(s.rows[0].payment, 84693);  // no deferral
-  EXPECT_EQ(s.rows[10].month, 2);
-  EXPECT_EQ(s.rows[10].days, 28);
-  EXPECT_EQ(s.rows[10].interest, 388);
-  ExpectRow(s.rows[11], 2002, 3, 31, 12, 84734, 215, 84519, 0);
-  EXPECT_EQ(s.totalInterest, 16357);
-  ExpectConsistent(s);
-}
-
-TEST(EqualPaymentSchedule, SingleRepaymentShowsTheDeferralInItsRow) {
-  // 10 万円 in one repayment, loan 2000/1, repaid 2000/3 at 12 %: E = 2000.
-  const EqualPaymentSchedule s = Ok(ComputeEqualPaymentSchedule(Loan(10, 1, 2000, 1, 2000, 3, 12)));
-  // One repayment: A is the loan times 1.01 computed in doubles, which lands below 101000.
-  EXPECT_EQ(s.installment, 100999);
-  ASSERT_EQ(s.rows.size(), 1u);
-  ExpectRow(s.rows[0], 2000, 3, 31, 1, 103016, 3016, 100000, 0);
-  EXPECT_EQ(s.totalInterest, 3016);
-  ExpectConsistent(s);
-}
-
-TEST(EqualPaymentSchedule, FebruaryOfCenturyYears) {
-  const EqualPaymentSchedule s1900 =
-      Ok(ComputeEqualPaymentSchedule(Loan(100, 2, 1900, 2, 1900, 2, 36.5)));
-  const EqualPaymentSchedule s2000 =
-      Ok(ComputeEqualPaymentSchedule(Loan(100, 2, 2000, 2, 2000, 2, 36.6)));
-  const EqualPaymentSchedule s2100 =
-      Ok(ComputeEqualPaymentSchedule(Loan(100, 2, 2100, 2, 2100, 2, 36.5)));
-  // 36.5 % over 365 days (36.6 % over 366) is 0.1 % a day: 1000 yen a day on 100 万円.
-  EXPECT_EQ(s1900.rows[0].days, 28);
-  EXPECT_EQ(s1900.rows[0].interest, 28000);
-  EXPECT_EQ(s2000.rows[0].days, 29);
-  EXPECT_EQ(s2000.rows[0].interest, 29000);
-  EXPECT_EQ(s2100.rows[0].days, 28);
-  EXPECT_EQ(s2100.rows[0].interest, 28000);
-}
-
-TEST(EqualPaymentSchedule, LoanDateAfterFirstRepaymentIsRefused) {
-  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 3, 2000, 2, 3))),
-            res::text::kLoanDateAfterStart);
-  // The same month passes, without deferral interest.
-  const EqualPaymentSchedule s = Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 2, 2000, 2, 3)));
-  EXPECT_EQ(s.rows[0].payment, s.installment);
-}
-
 TEST(EqualPaymentSchedule, LargestCountGivesEveryRow) {
   const EqualPaymentSchedule s =
       Ok(ComputeEqualPaymentSchedule(Loan(100000, 4000, 2000, 1, 2000, 1, 0.5)));
@@ -118,21 +47,6 @@ TEST(EqualPaymentSchedule, LargestCountGivesEveryRow) {
   EXPECT_EQ(s.rows.back().year, 2333);
   EXPECT_EQ(s.rows.back().month, 4);
   ExpectConsistent(s);
-}
-
-TEST(EqualPaymentSchedule, ZeroRateRepaysEqualPartsWithoutInterest) {
-  // 100 万円 / 12 = 83333.33: eleven rows of 83333 and a last one of the 83337 left.
-  const EqualPaymentSchedule s = Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 3, 0)));
-  EXPECT_EQ(s.installment, 83333);
-  ASSERT_EQ(s.rows.size(), 12u);
-  for (const ScheduleRow& row : s.rows) EXPECT_EQ(row.interest, 0);
-  ExpectRow(s.rows[0], 2000, 3, 31, 1, 83333, 0, 83333, 916667);
-  ExpectRow(s.rows[11], 2001, 2, 28, 12, 83337, 0, 83337, 0);
-  EXPECT_EQ(s.totalInterest, 0);
-  ExpectConsistent(s);
-  const EqualPaymentSchedule monthly =
-      Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 3, 0, kMonthRate)));
-  EXPECT_EQ(monthly.installment, 83333);
 }
 
 TEST(EqualPaymentSchedule, TinyRatesGiveTinyInterest) {

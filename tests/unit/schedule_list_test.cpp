@@ -192,13 +192,5 @@ TEST_F(ScheduleListTest, ClearingDropsRowsThenColumnsFromTheHighest) {
   EXPECT_EQ(view.Columns().size(), 7u);
 }
 
-TEST(ScheduleList, DoesNothingWhileItsDialogIsOffScreen) {
-  CScheduleList list;
-  list.SetupBonusColumns();
-  list.AddRow(ScheduleRowTexts{});
-  list.ClearTable();  // no control to act on, and no crash
-  EXPECT_FALSE(list.IsAttached());
-}
-
 }  // namespace
 }  // namespace ui
