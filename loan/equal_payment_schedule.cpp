@@ -1,6 +1,7 @@
 #include "loan/equal_payment_schedule.h"
 
 #include <cmath>
+#include <optional>
 
 #include "loan/calendar.h"
 #include "res/texts.h"
