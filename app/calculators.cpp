@@ -4,6 +4,8 @@
 #include "deposit/compound_savings_dlg.h"
 #include "deposit/simple_deposit_dlg.h"
 #include "deposit/simple_savings_dlg.h"
+#include "loan/equal_payment_loan_dlg.h"
+#include "loan/equal_principal_loan_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -21,6 +23,8 @@ constexpr Calculator kCalculators[] = {
     {res::menu::kCompoundDeposit, Run<deposit::CCompoundDepositDlg>},
     {res::menu::kSimpleSavings, Run<deposit::CSimpleSavingsDlg>},
     {res::menu::kCompoundSavings, Run<deposit::CCompoundSavingsDlg>},
+    {res::menu::kEqualPaymentLoan, Run<loan::CEqualPaymentLoanDlg>},
+    {res::menu::kEqualPrincipalLoan, Run<loan::CEqualPrincipalLoanDlg>},
 };
 
 }  // namespace

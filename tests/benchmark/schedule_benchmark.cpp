@@ -1,0 +1,91 @@
+// How long the largest schedules take: 4000 repayments computed, formatted for
+// the table and the report, and filled into a dialog's table.
+#include <benchmark/benchmark.h>
+
+#include "loan/equal_payment_loan_dlg.h"
+#include "loan/equal_payment_report.h"
+#include "loan/equal_payment_schedule.h"
+#include "loan/equal_principal_schedule.h"
+#include "loan/schedule_cells.h"
+#include "res/ids.h"
+#include "tests/unit/test_automation.h"
+#include "ui/host.h"
+#include "ui/report_file.h"
+
+namespace {
+
+loan::LoanInput LargestLoan() {
+  loan::LoanInput input;
+  // Low enough a rate that the balance lasts all 4000 months.
+  input.loanAmount = 100000;
+  input.paymentCount = loan::kMaxPaymentCount;
+  input.annualRate = 0.5;
+  input.loanYear = 2000;
+  input.loanMonth = 1;
+  input.repayStartYear = 2000;
+  input.repayStartMonth = 1;
+  return input;
+}
+
+void ComputeEqualPayment(benchmark::State& state) {
+  const loan::LoanInput input = LargestLoan();
+  for (auto _ : state) benchmark::DoNotOptimize(loan::ComputeEqualPaymentSchedule(input));
+}
+BENCHMARK(ComputeEqualPayment)->Unit(benchmark::kMicrosecond);
+
+void ComputeEqualPrincipal(benchmark::State& state) {
+  const loan::LoanInput input = LargestLoan();
+  for (auto _ : state) benchmark::DoNotOptimize(loan::ComputeEqualPrincipalSchedule(input));
+}
+BENCHMARK(ComputeEqualPrincipal)->Unit(benchmark::kMicrosecond);
+
+void ComputeAndFormatTableCells(benchmark::State& state) {
+  const loan::LoanInput input = LargestLoan();
+  for (auto _ : state) {
+    auto outcome = loan::ComputeEqualPaymentSchedule(input);
+    const auto& schedule = std::get<loan::EqualPaymentSchedule>(outcome);
+    if (schedule.rows.size() != 4000) state.SkipWithError("not 4000 rows");
+    benchmark::DoNotOptimize(loan::EqualPaymentTableRows(schedule.rows));
+  }
+}
+BENCHMARK(ComputeAndFormatTableCells)->Unit(benchmark::kMicrosecond);
+
+void ComputeAndEncodeReport(benchmark::State& state) {
+  const loan::LoanInput input = LargestLoan();
+  for (auto _ : state) {
+    auto outcome = loan::ComputeEqualPaymentSchedule(input);
+    const std::string report =
+        loan::FormatEqualPaymentReport(std::get<loan::EqualPaymentSchedule>(outcome));
+    benchmark::DoNotOptimize(ui::EncodeReport(report));
+  }
+}
+BENCHMARK(ComputeAndEncodeReport)->Unit(benchmark::kMicrosecond);
+
+// The whole Calc of the dialog on the in-memory host: exchange, schedule,
+// cells and 4000 rows inserted at the top of the table.
+void CalcThroughTheDialog(benchmark::State& state) {
+  namespace id = res::equal_payment_loan;
+  for (auto _ : state) {
+    state.PauseTiming();
+    testing_support::TestAutomation automation;
+    loan::CEqualPaymentLoanDlg dialog;
+    int rows = 0;
+    automation.Type(id::kLoanAmount, "100000")
+        .Type(id::kPaymentCount, "4000")
+        .Type(id::kLoanYear, "2000")
+        .Type(id::kRepayStartYear, "2000")
+        .Type(id::kAnnualRate, "0.5")
+        .Then([&](ui::DialogWindow&) { state.ResumeTiming(); })
+        .Click(id::kCalc)
+        .Then([&](ui::DialogWindow& window) {
+          state.PauseTiming();
+          rows = window.GetListView(id::kList)->ItemCount();
+        });
+    dialog.DoModal();
+    state.ResumeTiming();
+    if (rows != 4000) state.SkipWithError("the table did not get 4000 rows");
+  }
+}
+BENCHMARK(CalcThroughTheDialog)->Unit(benchmark::kMillisecond);
+
+}  // namespace
