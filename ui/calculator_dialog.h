@@ -21,10 +21,11 @@ class CCalculatorDlg : public CDialog {
 
   // The end of every Calc: a warning is shown and nothing is written; results
   // go into the members through `store`, then every control is refreshed.
+  // kAlreadyReported writes nothing and shows nothing more.
   template <class Result, class Store>
   void ApplyOutcome(const Outcome<Result>& outcome, Store store) {
     if (const Warning* warning = std::get_if<Warning>(&outcome)) {
-      Warn(warning->text);
+      if (!warning->text.empty()) Warn(warning->text);
       return;
     }
     store(std::get<Result>(outcome));
