@@ -1,6 +1,7 @@
 #include "app/calculators.h"
 
 #include "deposit/simple_deposit_dlg.h"
+#include "loan/bonus_loan_calc_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -15,6 +16,7 @@ void Run() {
 
 constexpr Calculator kCalculators[] = {
     {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
+    {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
 };
 
 }  // namespace

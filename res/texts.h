@@ -13,6 +13,12 @@ inline constexpr std::string_view kOverflow = "オーバーフローしました
 // Simple-interest deposit.
 inline constexpr std::string_view kDateWrong = "日付の設定が間違っています";
 
+// Bonus-combined calculation.
+inline constexpr std::string_view kBonusPortionExceedsLoan = "ボーナス返済額分が借入金額を超えています";
+inline constexpr std::string_view kNoRepaymentYears = "返済期間が0年です";
+inline constexpr std::string_view kNoBonusesForBonusPortion =
+    "ボーナスの回数が0回では、ボーナス返済分を返済できません";
+
 // The framework's own field-exchange messages. {min} and {max} stand for the bounds.
 inline constexpr std::string_view kFieldCaption = "Tavoro";
 inline constexpr unsigned kFieldMessageType = 48;  // exclamation icon, OK button

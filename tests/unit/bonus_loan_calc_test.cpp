@@ -1,0 +1,169 @@
+#include "loan/bonus_loan_calc.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "res/texts.h"
+
+namespace loan {
+namespace {
+
+BonusLoanCalcInput Loan(int loan, int years, int count, double rate, int portion) {
+  BonusLoanCalcInput input;
+  input.loanAmount = loan;
+  input.years = years;
+  input.bonusCount = count;
+  input.annualRate = rate;
+  input.bonusPortion = portion;
+  return input;
+}
+
+BonusLoanCalcResult Ok(const BonusLoanCalcInput& input) {
+  auto outcome = ComputeBonusLoanCalc(input);
+  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+    ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
+    return {};
+  }
+  return std::get<BonusLoanCalcResult>(outcome);
+}
+
+std::string WarningOf(const BonusLoanCalcInput& input) {
+  auto outcome = ComputeBonusLoanCalc(input);
+  auto* warning = std::get_if<ui::Warning>(&outcome);
+  return warning ? std::string(warning->text) : "(no warning)";
+}
+
+struct Case {
+  const char* name;
+  BonusLoanCalcInput input;
+  int32_t monthly, increase;
+  double bonusMonth, total;
+};
+
+TEST(ComputeBonusLoanCalc, KnownLoans) {
+  const Case cases[] = {
+      {"2000 万円, 35 years, 2 bonuses, 3 %, 600 万円 by bonuses", Loan(2000, 35, 2, 3, 600), 53879,
+       139034, 19.2913, 3236.156},
+      {"1000 万円, 10 years, 1 bonus, 5 %, half by bonuses", Loan(1000, 10, 1, 5, 500), 53032,
+       647522, 70.0554, 1283.906},
+      {"12 bonuses price like months", Loan(100, 1, 12, 12, 50), 44424, 44424, 8.8848, 106.6176},
+      // 10,000,000 × 0.015 / (1 − 1.015^−20) = 582457.36; nothing is paid monthly.
+      {"all by bonuses", Loan(1000, 10, 2, 3, 1000), 0, 582457, 58.2457, 1164.914},
+      // 1,000,000 × 0.01 / (1 − 1.01^−12) = 88848.79.
+      {"no bonuses at all", Loan(100, 1, 0, 12, 0), 88848, 0, 8.8848, 106.6176},
+      {"no loan", Loan(0, 10, 2, 3, 0), 0, 0, 0.0, 0.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BonusLoanCalcResult result = Ok(c.input);
+    EXPECT_EQ(result.monthlyPayment, c.monthly);
+    EXPECT_EQ(result.bonusIncrease, c.increase);
+    EXPECT_EQ(result.bonusMonthPayment, c.bonusMonth);
+    EXPECT_EQ(result.totalPayment, c.total);
+  }
+}
+
+TEST(ComputeBonusLoanCalc, ChecksInTheirOrder) {
+  EXPECT_EQ(WarningOf(Loan(100, 10, 2, 3, 101)), res::text::kBonusPortionExceedsLoan);
+  EXPECT_EQ(WarningOf(Loan(100, 0, 0, 3, 101)), res::text::kBonusPortionExceedsLoan);
+  EXPECT_EQ(WarningOf(Loan(100, 0, 2, 3, 50)), res::text::kNoRepaymentYears);
+  EXPECT_EQ(WarningOf(Loan(100, 0, 0, 0, 50)), res::text::kNoRepaymentYears);
+  // Without bonuses the bonus portion would vanish from every result.
+  EXPECT_EQ(WarningOf(Loan(100, 10, 0, 3, 1)), res::text::kNoBonusesForBonusPortion);
+  EXPECT_EQ(WarningOf(Loan(100, 10, 0, 0, 100)), res::text::kNoBonusesForBonusPortion);
+}
+
+TEST(ComputeBonusLoanCalc, ZeroRateRepaysInEqualParts) {
+  // 4,000,000 yen over 120 months, 6,000,000 over 20 bonus months.
+  BonusLoanCalcResult result = Ok(Loan(1000, 10, 2, 0, 600));
+  EXPECT_EQ(result.monthlyPayment, 33333);
+  EXPECT_EQ(result.bonusIncrease, 300000);
+  EXPECT_EQ(result.bonusMonthPayment, 33.3333);
+  EXPECT_EQ(result.totalPayment, 999.996);
+  // A positive rate that underflows to zero per month is the same loan.
+  BonusLoanCalcResult underflow = Ok(Loan(1000, 10, 2, 1e-320, 600));
+  EXPECT_EQ(underflow.monthlyPayment, 33333);
+  EXPECT_EQ(underflow.bonusIncrease, 300000);
+}
+
+TEST(ComputeBonusLoanCalc, TinyRatesKeepTheirDigits) {
+  // Against the annuity formula in 60-digit decimals:
+  // 10,000,000 at 1e-10 % over 120 months: 83333.33333375.
+  EXPECT_EQ(Ok(Loan(1000, 10, 0, 1e-10, 0)).monthlyPayment, 83333);
+  // 0.0009 %: 14,000,000 over 420 months 33338.596, 6,000,000 over 70 bonuses 85727.98.
+  BonusLoanCalcResult small = Ok(Loan(2000, 35, 2, 0.0009, 600));
+  EXPECT_EQ(small.monthlyPayment, 33338);
+  EXPECT_EQ(small.bonusIncrease, 85727);
+  // 1e-7 %, 100 years: 956233.38 a month and 833333.375 for each of 1200 bonuses.
+  BonusLoanCalcResult large = Ok(Loan(214748, 100, 12, 1e-7, 100000));
+  EXPECT_EQ(large.monthlyPayment, 956233);
+  EXPECT_EQ(large.bonusIncrease, 833333);
+  EXPECT_EQ(large.totalPayment, 214747.92);
+}
+
+TEST(ComputeBonusLoanCalc, StableAndWrittenFormsMeetAtTheThreshold) {
+  for (int years : {1, 10, 35, 100}) {
+    SCOPED_TRACE(years);
+    BonusLoanCalcResult below = Ok(Loan(200000, years, 3, 0.00099999999, 50000));
+    BonusLoanCalcResult at = Ok(Loan(200000, years, 3, 0.001, 50000));
+    EXPECT_LE(std::abs(below.monthlyPayment - at.monthlyPayment), 1);
+    EXPECT_LE(std::abs(below.bonusIncrease - at.bonusIncrease), 1);
+  }
+}
+
+TEST(ComputeBonusLoanCalc, AmountsBeyondTheLimitOverflow) {
+  // 214748 万円 is the largest loan that whole yen in 32 bits can hold.
+  EXPECT_EQ(Ok(Loan(214748, 1, 0, 0, 0)).monthlyPayment, 178956666);
+  EXPECT_EQ(WarningOf(Loan(214749, 1, 0, 0, 0)), res::text::kOverflow);
+  EXPECT_EQ(WarningOf(Loan(2147483600, 1, 0, 0, 0)), res::text::kOverflow);
+  EXPECT_EQ(WarningOf(Loan(300000, 1, 1, 3, 214749)), res::text::kOverflow);
+  // One bonus a year at 100 %: the increase is twice the bonus part.
+  BonusLoanCalcResult atLimit = Ok(Loan(107374, 1, 1, 100, 107374));
+  EXPECT_EQ(atLimit.bonusIncrease, 2147480000);
+  EXPECT_EQ(atLimit.totalPayment, 214748.0);
+  EXPECT_EQ(WarningOf(Loan(107375, 1, 1, 100, 107375)), res::text::kOverflow);
+  // 2,000,000,000 yen at 100 % over 100 years: 166666666 a month, 1200 times.
+  EXPECT_EQ(WarningOf(Loan(200000, 100, 0, 100, 0)), res::text::kOverflow);
+  EXPECT_EQ(WarningOf(Loan(200000, 100, 12, 100, 200000)), res::text::kOverflow);
+}
+
+TEST(ComputeBonusLoanCalc, ValuesTheFieldsRefusedComputeNothingSilently) {
+  const BonusLoanCalcInput refused[] = {
+      Loan(100, 10, 13, 3, 50),  Loan(100, 10, -1, 3, 50),   Loan(100, 101, 2, 3, 50),
+      Loan(100, 1000, 2, 3, 50), Loan(100, -1, 2, 3, 50),    Loan(100, 10, 2, -1, 50),
+      Loan(100, 10, 2, 100.5, 50), Loan(-1, 10, 2, 3, 0),    Loan(100, 10, 2, 3, -1),
+      Loan(100, 10, 2147483647, 3, 50), Loan(100, -2147483647 - 1, 2, 3, 50),
+  };
+  for (const BonusLoanCalcInput& input : refused) {
+    auto outcome = ComputeBonusLoanCalc(input);
+    ASSERT_TRUE(std::holds_alternative<ui::Warning>(outcome));
+    EXPECT_TRUE(std::get<ui::Warning>(outcome).text.empty());
+  }
+}
+
+TEST(ComputeBonusLoanCalc, RandomLoansStayWithinTheirParts) {
+  std::srand(20240611);
+  for (int n = 0; n < 20000; ++n) {
+    const int loan = std::rand() % 200000 + 1;
+    const int portion = std::rand() % (loan + 1);
+    const int years = std::rand() % 100 + 1;
+    const int count = std::rand() % 12 + 1;
+    const double rate = (std::rand() % 100001) / 1000.0;
+    auto outcome = ComputeBonusLoanCalc(Loan(loan, years, count, rate, portion));
+    if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+      EXPECT_EQ(warning->text, res::text::kOverflow);
+      continue;
+    }
+    const BonusLoanCalcResult& r = std::get<BonusLoanCalcResult>(outcome);
+    // An annuity never repays less than its principal, nor more than all the
+    // interest of the whole term on top of it.
+    const double paid = r.totalPayment * 10000.0;
+    EXPECT_GE(paid, loan * 10000.0 - 12.0 * years - count * years) << loan << " " << rate;
+    EXPECT_LE(paid, loan * 10000.0 * (1.0 + rate / 100.0 * years)) << loan << " " << rate;
+  }
+}
+
+}  // namespace
+}  // namespace loan
