@@ -19,6 +19,14 @@ inline constexpr std::string_view kNoRepaymentYears = "返済期間が0年です
 inline constexpr std::string_view kNoBonusesForBonusPortion =
     "ボーナスの回数が0回では、ボーナス返済分を返済できません";
 
+// Bonus-combined repayment simulation.
+inline constexpr std::string_view kBonusMonthsOverlapTwo = "ボーナスの月が重なっています(n=2)";
+inline constexpr std::string_view kBonusMonthsOverlapThree = "ボーナスの月が重なっています(n=3)";
+inline constexpr std::string_view kLoanAfterFirstRepayment = "借入年月が返済開始年月を越えています";
+inline constexpr std::string_view kNoBonusInTerm = "期間中にボーナスがありません";
+inline constexpr std::string_view kBonusesAloneRepay = "ボーナスだけで返済できます";
+inline constexpr std::string_view kBonusPaymentTooSmall = "ボーナス月の返済額が小さすぎます";
+
 // The framework's own field-exchange messages. {min} and {max} stand for the bounds.
 inline constexpr std::string_view kFieldCaption = "Tavoro";
 inline constexpr unsigned kFieldMessageType = 48;  // exclamation icon, OK button
