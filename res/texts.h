@@ -10,6 +10,18 @@ inline constexpr std::string_view kCaution = "注意";
 inline constexpr unsigned kWarningBoxType = 16;  // stop icon, OK button alone
 inline constexpr std::string_view kOverflow = "オーバーフローしました";
 
+// Loan repayment calculators.
+inline constexpr std::string_view kLoanDateAfterStart = "借入年月が返済開始年月を越えています";
+
+// Save-to-file of the schedule simulations: the Save dialog and its outcome.
+inline constexpr std::string_view kReportDefaultExtension = "*.*";
+inline constexpr std::string_view kReportFilter =
+    "テキスト(*.txt)|*.txt|logファイル (*.log)|*.log|All Files (*.*)|*.*||";
+inline constexpr std::string_view kEqualPaymentReportName = "ganri.txt";
+inline constexpr std::string_view kEqualPrincipalReportName = "gankin.txt";
+inline constexpr std::string_view kBonusReportName = "bonus.txt";
+inline constexpr std::string_view kReportNotWritten = "ファイルに書き込めませんでした";
+
 // Simple-interest deposit.
 inline constexpr std::string_view kDateWrong = "日付の設定が間違っています";
 

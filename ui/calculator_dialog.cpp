@@ -1,11 +1,27 @@
 #include "ui/calculator_dialog.h"
 
 #include "res/texts.h"
+#include "ui/host.h"
+#include "ui/report_file.h"
 
 namespace ui {
 
 void CCalculatorDlg::Warn(std::string_view text) {
   MessageBox(text, res::text::kCaution, res::text::kWarningBoxType);
+}
+
+void CCalculatorDlg::SaveReportToFile(
+    std::string_view initialName, const std::function<std::optional<std::string>()>& writeReport) {
+  SaveDialogRequest request;
+  request.defaultExtension = res::text::kReportDefaultExtension;
+  request.initialName = initialName;
+  request.filter = res::text::kReportFilter;
+  request.flags = kOfnOverwritePrompt | kOfnHideReadOnly;
+  std::optional<std::string> path = CurrentHost().ShowSaveDialog(Window(), request);
+  if (!path) return;
+  std::optional<std::string> report = writeReport();
+  if (!report) return;
+  if (!WriteReportFile(*path, *report)) Warn(res::text::kReportNotWritten);
 }
 
 }  // namespace ui

@@ -2,6 +2,9 @@
 // and the way a calculation's outcome reaches the controls.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -18,6 +21,16 @@ class CCalculatorDlg : public CDialog {
   // A calculator's own check failed: the modal box captioned "注意" with the stop
   // icon and OK alone. The handler returns after it.
   void Warn(std::string_view text);
+
+  // Save-to-file of a schedule simulation. The Save dialog offers
+  // `initialName` and asks before replacing a file; on OK, `writeReport` reads
+  // the fields and returns the finished report (UTF-8, "\n" line ends), or
+  // nullopt when one of its checks stopped it (it has shown its warning). The
+  // report then replaces the chosen file whole, in Shift-JIS with CR LF. Cancel
+  // or a stopped report leaves the chosen file exactly as it was; a file that
+  // cannot be written gets a warning.
+  void SaveReportToFile(std::string_view initialName,
+                        const std::function<std::optional<std::string>()>& writeReport);
 
   // The end of every Calc: a warning is shown and nothing is written; results
   // go into the members through `store`, then every control is refreshed.

@@ -7,6 +7,9 @@
 namespace ui {
 
 struct Warning {
+  // Empty when the inputs failed their field validation in a way that cannot
+  // be computed safely: the framework has shown its message, so the
+  // calculation stops without a box of its own.
   std::string_view text;
 };
 

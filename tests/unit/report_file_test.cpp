@@ -1,0 +1,150 @@
+// Report files: the Shift-JIS bytes, CR LF line ends, and replacing a file
+// whole or not at all.
+#include "ui/report_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "ui/shift_jis.h"
+
+namespace ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(std::initializer_list<unsigned char> bytes) {
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(ShiftJis, ConvertsThePrintedCharacters) {
+  // 借 入 （ ） full-width space, the backslash as the single byte 0x5C.
+  EXPECT_EQ(Utf8ToShiftJis("借入（円）　\\"),
+            Bytes({0x8E, 0xD8, 0x93, 0xFC, 0x81, 0x69, 0x89, 0x7E, 0x81, 0x6A, 0x81, 0x40, 0x5C}));
+  EXPECT_EQ(Utf8ToShiftJis("%d日間 1回"), Bytes({'%', 'd', 0x93, 0xFA, 0x8A, 0xD4, ' ', '1', 0x89,
+                                                 0xF1}));
+  // Half-width katakana take one byte each.
+  EXPECT_EQ(Utf8ToShiftJis("ﾊﾞ"), Bytes({0xCA, 0xDE}));
+  EXPECT_EQ(Utf8ToShiftJis(""), std::string());
+}
+
+TEST(ShiftJis, RefusesWhatCodePage932CannotHold) {
+  EXPECT_EQ(Utf8ToShiftJis("残り\xF0\x9F\x98\x80"), std::nullopt);  // an emoji
+  EXPECT_EQ(Utf8ToShiftJis("\xFF\xFE"), std::nullopt);              // not UTF-8
+}
+
+TEST(EncodeReport, EveryLineEndsInCarriageReturnLineFeed) {
+  std::optional<std::string> bytes = EncodeReport("借入金額（円）　         \\   1000000\n\n最終\n");
+  ASSERT_TRUE(bytes);
+  const std::string firstLine = Bytes({0x8E, 0xD8, 0x93, 0xFC, 0x8B, 0xE0, 0x8A, 0x7A, 0x81, 0x69,
+                                       0x89, 0x7E, 0x81, 0x6A, 0x81, 0x40}) +
+                                "         \\   1000000\r\n";
+  EXPECT_EQ(*bytes, firstLine + "\r\n" + Bytes({0x8D, 0xC5, 0x8F, 0x49}) + "\r\n");
+  EXPECT_EQ(EncodeReport("a\nb"), "a\r\nb");
+}
+
+class ReplaceFileTest : public ::testing::Test {
+ protected:
+  ReplaceFileTest() {
+    folder = fs::temp_directory_path() /
+             ("tavoro-report-test-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  ~ReplaceFileTest() override { fs::remove_all(folder); }
+
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  static void Write(const fs::path& path, std::string_view text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  // The names in the folder: a failed replacement leaves no temporary file behind.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(ReplaceFileTest, CreatesANewFile) {
+  const fs::path target = folder / "ganri.txt";
+  ASSERT_TRUE(WriteReportFile(target.string(), "回\n"));
+  EXPECT_EQ(Read(target), Bytes({0x89, 0xF1, '\r', '\n'}));
+  EXPECT_EQ(Names(), std::vector<std::string>{"ganri.txt"});
+}
+
+TEST_F(ReplaceFileTest, ReplacesTheWholeContentOfAnExistingFile) {
+  const fs::path target = folder / "old.txt";
+  Write(target, std::string(5000, 'x'));
+  ASSERT_TRUE(ReplaceFileContents(target.string(), "short"));
+  EXPECT_EQ(Read(target), "short");
+  EXPECT_EQ(Names(), std::vector<std::string>{"old.txt"});
+}
+
+TEST_F(ReplaceFileTest, NamesWithJapaneseCharactersWork) {
+  const fs::path target = folder / fs::path(u8"返済表 2000年.txt");
+  ASSERT_TRUE(ReplaceFileContents((folder.string() + "/返済表 2000年.txt"), "ok"));
+  EXPECT_EQ(Read(target), "ok");
+}
+
+TEST_F(ReplaceFileTest, FailuresLeaveEverythingAsItWas) {
+  // A folder that does not exist: nothing is created.
+  EXPECT_FALSE(ReplaceFileContents((folder / "missing" / "a.txt").string(), "x"));
+  EXPECT_FALSE(fs::exists(folder / "missing"));
+  // A folder as the target, or a device: not a plain file, not replaced.
+  fs::create_directory(folder / "sub");
+  EXPECT_FALSE(ReplaceFileContents((folder / "sub").string(), "x"));
+  EXPECT_TRUE(fs::is_directory(folder / "sub"));
+  EXPECT_FALSE(ReplaceFileContents("/dev/null", "x"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  // A text with a character that has no Shift-JIS code: the old file stays.
+  Write(folder / "keep.txt", "previous report");
+  EXPECT_FALSE(WriteReportFile((folder / "keep.txt").string(), "\xF0\x9F\x98\x80\n"));
+  EXPECT_EQ(Read(folder / "keep.txt"), "previous report");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"keep.txt", "sub"}));
+  EXPECT_FALSE(ReplaceFileContents("", "x"));
+}
+
+TEST_F(ReplaceFileTest, AWriteThatFailsMidwayKeepsTheOldFile) {
+  // A file-size limit makes the write fail part of the way through, as a full
+  // disk would; the signal it raises is ignored so that write reports the error.
+  const fs::path target = folder / "report.txt";
+  Write(target, "previous report");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = ReplaceFileContents(target.string(), std::string(100000, 'y'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Read(target), "previous report");
+  EXPECT_EQ(Names(), std::vector<std::string>{"report.txt"});
+}
+
+TEST_F(ReplaceFileTest, ALinkGetsTheReportInTheFileItNames) {
+  Write(folder / "real.txt", "old");
+  fs::create_symlink(folder / "real.txt", folder / "link.txt");
+  ASSERT_TRUE(ReplaceFileContents((folder / "link.txt").string(), "new"));
+  EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+  EXPECT_EQ(Read(folder / "real.txt"), "new");
+}
+
+}  // namespace
+}  // namespace ui

@@ -1,0 +1,204 @@
+// The schedule table: the list-view calls each operation makes, and what the
+// in-memory list then shows.
+#include "ui/schedule_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "res/dialog_template.h"
+#include "res/ids.h"
+#include "ui/dialog.h"
+#include "ui/headless/headless_list_view.h"
+#include "ui/host.h"
+
+namespace ui {
+namespace {
+
+// An in-memory list view that also logs every call it receives.
+class RecordingListView final : public ListView {
+ public:
+  std::vector<std::string> calls;
+  bool refuseItems = false;
+
+  int InsertColumn(int position, std::string_view caption, int width) override {
+    Log("column+ " + std::to_string(position) + " " + std::string(caption) + " " +
+        std::to_string(width));
+    return list.InsertColumn(position, caption, width);
+  }
+  bool DeleteColumn(int position) override {
+    Log("column- " + std::to_string(position));
+    return list.DeleteColumn(position);
+  }
+  int InsertItem(int position, std::string_view text) override {
+    Log("item+ " + std::to_string(position) + " " + std::string(text));
+    return refuseItems ? -1 : list.InsertItem(position, text);
+  }
+  bool SetItemText(int item, int subItem, std::string_view text) override {
+    Log("cell " + std::to_string(item) + "," + std::to_string(subItem) + " " + std::string(text));
+    return list.SetItemText(item, subItem, text);
+  }
+  bool DeleteAllItems() override {
+    Log("items-");
+    return list.DeleteAllItems();
+  }
+  void SetRedraw(bool redraw) override { Log(redraw ? "redraw on" : "redraw off"); }
+  std::vector<ListColumn> Columns() const override { return list.Columns(); }
+  int ItemCount() const override { return list.ItemCount(); }
+  std::string ItemText(int item, int subItem) const override {
+    return list.ItemText(item, subItem);
+  }
+
+  HeadlessListView list;
+
+ private:
+  void Log(std::string call) { calls.push_back(std::move(call)); }
+};
+
+// A dialog window that has nothing but the one list view.
+class ListOnlyWindow final : public DialogWindow {
+ public:
+  explicit ListOnlyWindow(ListView& view) : view_(view) {}
+  const res::DialogTemplate& Template() const override {
+    return *res::FindDialogTemplate(res::kDlgEqualPaymentLoan);
+  }
+  std::string GetItemText(int) const override { return {}; }
+  void SetItemText(int, std::string_view) override {}
+  void CheckRadioButton(int, int, int) override {}
+  bool IsChecked(int) const override { return false; }
+  void FocusAndSelectAll(int) override {}
+  ListView* GetListView(int id) override {
+    return id == res::equal_payment_loan::kList ? &view_ : nullptr;
+  }
+  void AppendSystemMenuSeparator() override {}
+  void AppendSystemMenuItem(int, std::string_view) override {}
+  void SetIcon(int, bool) override {}
+  void End(int) override {}
+  int FocusedId() const override { return 0; }
+  void UserType(int, std::string_view) override {}
+  void UserClick(int) override {}
+  void UserEscape() override {}
+  void UserSysCommand(unsigned) override {}
+  std::vector<SystemMenuItem> SystemMenuItems() const override { return {}; }
+
+ private:
+  ListView& view_;
+};
+
+class ScheduleListTest : public ::testing::Test {
+ protected:
+  ScheduleListTest() : window(view), dialog(res::kDlgEqualPaymentLoan) {
+    dialog.Attach(&window);
+    list.Attach(dialog, res::equal_payment_loan::kList);
+  }
+  ~ScheduleListTest() override { dialog.Detach(); }
+
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    for (const ListColumn& column : view.Columns())
+      captions.push_back(column.caption + ":" + std::to_string(column.width));
+    return captions;
+  }
+  static ScheduleRowTexts Row(const std::string& tag) {
+    ScheduleRowTexts row;
+    for (size_t k = 0; k < row.size(); ++k) row[k] = tag + std::to_string(k);
+    return row;
+  }
+
+  RecordingListView view;
+  ListOnlyWindow window;
+  CDialog dialog;
+  CScheduleList list;
+};
+
+TEST_F(ScheduleListTest, LayoutsInsertSevenColumnsInOrder) {
+  list.SetupEqualPaymentColumns();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:55", "日数:40", "回:30", "元利合計（円）:90",
+                                                  "利息（円）:90", "返済元金（円）:90",
+                                                  "残り（円）:90"}));
+  // Column k goes in at position k.
+  EXPECT_EQ(view.calls.front(), "column+ 0 年月 55");
+  EXPECT_EQ(view.calls.back(), "column+ 6 残り（円） 90");
+
+  list.ClearTable();
+  list.SetupEqualPrincipalColumns();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:55", "日数:40", "回:30", "返済元金（円）:90",
+                                                  "利息（円）:90", "元利合計（円）:90",
+                                                  "残り（円）:90"}));
+  list.ClearTable();
+  list.SetupBonusColumns();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{":20", "年月:60", "回:35", "元利合計（円）:90",
+                                                  "利息（円）:80", "返済元金（円）:90",
+                                                  "残高（円）:90"}));
+}
+
+TEST_F(ScheduleListTest, EachNewRowGoesToTheTop) {
+  list.SetupEqualPaymentColumns();
+  view.calls.clear();
+  list.AddRow(Row("a"));
+  // The item at position 0 first, then its six cells on the position it was given.
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"item+ 0 a0", "cell 0,1 a1", "cell 0,2 a2",
+                                                  "cell 0,3 a3", "cell 0,4 a4", "cell 0,5 a5",
+                                                  "cell 0,6 a6"}));
+  list.AddRow(Row("b"));
+  list.AddRow(Row("c"));
+  ASSERT_EQ(view.ItemCount(), 3);
+  EXPECT_EQ(view.ItemText(0, 0), "c0");
+  EXPECT_EQ(view.ItemText(0, 6), "c6");
+  EXPECT_EQ(view.ItemText(1, 3), "b3");
+  EXPECT_EQ(view.ItemText(2, 0), "a0");
+  EXPECT_EQ(view.ItemText(2, 5), "a5");
+}
+
+TEST_F(ScheduleListTest, ManyRowsGoInWithDrawingSuspended) {
+  list.SetupEqualPaymentColumns();
+  view.calls.clear();
+  std::vector<ScheduleRowTexts> rows;
+  for (int i = 1; i <= 4000; ++i) rows.push_back(Row(std::to_string(i) + "-"));
+  list.AddRows(rows);
+  EXPECT_EQ(view.calls.front(), "redraw off");
+  EXPECT_EQ(view.calls.back(), "redraw on");
+  EXPECT_EQ(view.calls.size(), 2u + 4000u * 7u);
+  ASSERT_EQ(view.ItemCount(), 4000);
+  EXPECT_EQ(view.ItemText(0, 0), "4000-0");
+  EXPECT_EQ(view.ItemText(3999, 6), "1-6");
+}
+
+TEST_F(ScheduleListTest, RefusedRowIsLeftOutWithItsCells) {
+  list.SetupEqualPaymentColumns();
+  view.refuseItems = true;
+  view.calls.clear();
+  list.AddRow(Row("x"));
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"item+ 0 x0"}));
+  EXPECT_EQ(view.ItemCount(), 0);
+}
+
+TEST_F(ScheduleListTest, ClearingDropsRowsThenColumnsFromTheHighest) {
+  list.SetupEqualPaymentColumns();
+  list.AddRow(Row("a"));
+  view.calls.clear();
+  list.ClearTable();
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"items-", "column- 6", "column- 5", "column- 4",
+                                                  "column- 3", "column- 2", "column- 1",
+                                                  "column- 0"}));
+  EXPECT_EQ(view.ItemCount(), 0);
+  EXPECT_TRUE(view.Columns().empty());
+  // A table without columns can be cleared too; two setups after clears never stack.
+  list.ClearTable();
+  list.SetupEqualPaymentColumns();
+  list.ClearTable();
+  list.SetupEqualPaymentColumns();
+  EXPECT_EQ(view.Columns().size(), 7u);
+}
+
+TEST(ScheduleList, DoesNothingWhileItsDialogIsOffScreen) {
+  CScheduleList list;
+  list.SetupBonusColumns();
+  list.AddRow(ScheduleRowTexts{});
+  list.ClearTable();  // no control to act on, and no crash
+  EXPECT_FALSE(list.IsAttached());
+}
+
+}  // namespace
+}  // namespace ui

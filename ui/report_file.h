@@ -1,0 +1,26 @@
+// Report files of the schedule simulations: Shift-JIS text with CR LF line ends
+// on every platform, replaced whole or not at all.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// The bytes of a report: each line feed stored as CR LF (as a text-mode write
+// on Windows does), the text in code page 932. Nullopt when the text has a
+// character that code page 932 cannot hold.
+std::optional<std::string> EncodeReport(std::string_view utf8Report);
+
+// Gives the file at `utf8Path` exactly `bytes` as its content. The bytes go to a
+// temporary file in the same folder first, which then takes the file's place, so
+// a failure at any point (a full disk, a folder that cannot be written, a target
+// that is not a writable plain file) leaves an existing file as it was and
+// creates none. False on failure.
+bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes);
+
+// EncodeReport, then ReplaceFileContents; false when either fails.
+bool WriteReportFile(std::string_view utf8Path, std::string_view utf8Report);
+
+}  // namespace ui

@@ -1,0 +1,69 @@
+#include "ui/schedule_list.h"
+
+#include "ui/host.h"
+
+namespace ui {
+
+void CScheduleList::InsertColumns(std::span<const Column, kScheduleColumnCount> layout) {
+  for (int k = 0; k < kScheduleColumnCount; ++k)
+    InsertColumn(k, layout[static_cast<size_t>(k)].caption, layout[static_cast<size_t>(k)].width);
+}
+
+void CScheduleList::SetupEqualPaymentColumns() {
+  static constexpr Column kLayout[kScheduleColumnCount] = {
+      {"年月", 55},           {"日数", 40},       {"回", 30},
+      {"元利合計（円）", 90}, {"利息（円）", 90}, {"返済元金（円）", 90},
+      {"残り（円）", 90},
+  };
+  InsertColumns(kLayout);
+}
+
+void CScheduleList::SetupEqualPrincipalColumns() {
+  static constexpr Column kLayout[kScheduleColumnCount] = {
+      {"年月", 55},           {"日数", 40},       {"回", 30},
+      {"返済元金（円）", 90}, {"利息（円）", 90}, {"元利合計（円）", 90},
+      {"残り（円）", 90},
+  };
+  InsertColumns(kLayout);
+}
+
+void CScheduleList::SetupBonusColumns() {
+  // The narrow first column carries the bonus-month mark and has no caption.
+  static constexpr Column kLayout[kScheduleColumnCount] = {
+      {"", 20},               {"年月", 60},       {"回", 35},
+      {"元利合計（円）", 90}, {"利息（円）", 80}, {"返済元金（円）", 90},
+      {"残高（円）", 90},
+  };
+  InsertColumns(kLayout);
+}
+
+void CScheduleList::AddRow(std::span<const std::string_view, kScheduleColumnCount> texts) {
+  // A row the control refuses is left out, together with its cells.
+  const int item = InsertItem(0, texts[0]);
+  if (item < 0) return;
+  for (int k = 1; k < kScheduleColumnCount; ++k)
+    SetItemText(item, k, texts[static_cast<size_t>(k)]);
+}
+
+void CScheduleList::AddRow(const ScheduleRowTexts& texts) {
+  std::array<std::string_view, kScheduleColumnCount> views;
+  for (size_t k = 0; k < views.size(); ++k) views[k] = texts[k];
+  AddRow(std::span<const std::string_view, kScheduleColumnCount>(views));
+}
+
+void CScheduleList::AddRows(std::span<const ScheduleRowTexts> rows) {
+  SetRedraw(false);
+  for (const ScheduleRowTexts& row : rows) AddRow(row);
+  SetRedraw(true);
+}
+
+void CScheduleList::ClearTable() {
+  DeleteAllItems();
+  const ListView* view = View();
+  if (view == nullptr) return;
+  // From the highest position down to 0.
+  for (int position = static_cast<int>(view->Columns().size()) - 1; position >= 0; --position)
+    DeleteColumn(position);
+}
+
+}  // namespace ui
