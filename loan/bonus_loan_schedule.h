@@ -45,6 +45,22 @@ struct BonusLoanSchedule {
   int32_t totalInterest = 0, totalPrincipal = 0;
 };
 
+// What a schedule is walked with, once its ordinary installment is known.
+struct BonusRepaymentTerms {
+  int64_t firstIndex = 0;  // month of installment 1 as year × 12 + month − 1, not negative
+  int installments = 0;    // N
+  std::vector<int> bonusInstallments;  // ascending, each below N
+  int32_t loan = 0;
+  double monthlyRate = 0.0;
+  int32_t installment = 0, bonusPayment = 0;
+  int32_t deferralInterest = 0;  // paid with installment 1
+};
+
+// The rows and totals of repaying the loan on these terms; an amount beyond 32
+// bits gives the overflow warning. A payment that would reach or pass what is
+// owed pays the balance with its interest instead and is the last row.
+ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& terms);
+
 // The schedule, or the warning that stops it. A value outside what its field
 // accepts gives ui::kAlreadyReported: the field exchange has shown its message.
 ui::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& input);
