@@ -2,6 +2,7 @@
 
 #include "deposit/simple_deposit_dlg.h"
 #include "loan/bonus_loan_calc_dlg.h"
+#include "loan/bonus_loan_sim_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -17,6 +18,7 @@ void Run() {
 constexpr Calculator kCalculators[] = {
     {res::menu::kSimpleDeposit, Run<deposit::CSimpleDepositDlg>},
     {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
+    {res::menu::kBonusLoanSim, Run<loan::CBonusLoanSimDlg>},
 };
 
 }  // namespace
