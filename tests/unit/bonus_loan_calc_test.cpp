@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 #include <string>
 
 #include "res/texts.h"
+#include "tests/unit/outcome_test_support.h"
 
 namespace loan {
 namespace {
@@ -21,18 +23,11 @@ BonusLoanCalcInput Loan(int loan, int years, int count, double rate, int portion
 }
 
 BonusLoanCalcResult Ok(const BonusLoanCalcInput& input) {
-  auto outcome = ComputeBonusLoanCalc(input);
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
-    return {};
-  }
-  return std::get<BonusLoanCalcResult>(outcome);
+  return testing_support::ResultOf(ComputeBonusLoanCalc(input));
 }
 
 std::string WarningOf(const BonusLoanCalcInput& input) {
-  auto outcome = ComputeBonusLoanCalc(input);
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? std::string(warning->text) : "(no warning)";
+  return testing_support::WarningTextOf(ComputeBonusLoanCalc(input));
 }
 
 struct Case {
@@ -144,13 +139,16 @@ TEST(ComputeBonusLoanCalc, ValuesTheFieldsRefusedComputeNothingSilently) {
 }
 
 TEST(ComputeBonusLoanCalc, RandomLoansStayWithinTheirParts) {
-  std::srand(20240611);
+  std::mt19937 random(20240611);
+  auto uniform = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
   for (int n = 0; n < 20000; ++n) {
-    const int loan = std::rand() % 200000 + 1;
-    const int portion = std::rand() % (loan + 1);
-    const int years = std::rand() % 100 + 1;
-    const int count = std::rand() % 12 + 1;
-    const double rate = (std::rand() % 100001) / 1000.0;
+    const int loan = uniform(1, 200000);
+    const int portion = uniform(0, loan);
+    const int years = uniform(1, 100);
+    const int count = uniform(1, 12);
+    const double rate = uniform(0, 100000) / 1000.0;
     auto outcome = ComputeBonusLoanCalc(Loan(loan, years, count, rate, portion));
     if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
       EXPECT_EQ(warning->text, res::text::kOverflow);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "res/texts.h"
+#include "tests/unit/outcome_test_support.h"
 
 namespace loan {
 namespace {
@@ -43,18 +44,11 @@ BonusLoanSimInput OneYearLoan() {
 }
 
 BonusLoanSchedule Ok(const BonusLoanSimInput& input) {
-  auto outcome = ComputeBonusLoanSchedule(input);
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
-    return {};
-  }
-  return std::get<BonusLoanSchedule>(outcome);
+  return testing_support::ResultOf(ComputeBonusLoanSchedule(input));
 }
 
 std::string WarningOf(const BonusLoanSimInput& input) {
-  auto outcome = ComputeBonusLoanSchedule(input);
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? std::string(warning->text) : "(no warning)";
+  return testing_support::WarningTextOf(ComputeBonusLoanSchedule(input));
 }
 
 struct Expected {
@@ -190,9 +184,7 @@ TEST(ComputeBonusLoanSchedule, APaymentNeverTakesTheBalanceBelowZero) {
   terms.installment = 65079;
   terms.bonusPayment = 200000;
   terms.deferralInterest = 25000;
-  auto outcome = WalkBonusSchedule(terms);
-  ASSERT_TRUE(std::holds_alternative<BonusLoanSchedule>(outcome));
-  const BonusLoanSchedule& s = std::get<BonusLoanSchedule>(outcome);
+  const BonusLoanSchedule s = testing_support::ResultOf(WalkBonusSchedule(terms));
   ASSERT_EQ(s.rows.size(), 118u);
   ExpectRow(s, {116, true, 2009, 12, 200000, 744, 199256, 98592});
   ExpectRow(s, {117, false, 2010, 1, 65079, 246, 64833, 33759});
@@ -209,9 +201,7 @@ TEST(ComputeBonusLoanSchedule, APaymentNeverTakesTheBalanceBelowZero) {
   terms.installment = 100000;
   terms.bonusPayment = 250000;
   terms.deferralInterest = 0;
-  auto early = WalkBonusSchedule(terms);
-  ASSERT_TRUE(std::holds_alternative<BonusLoanSchedule>(early));
-  const BonusLoanSchedule& e = std::get<BonusLoanSchedule>(early);
+  const BonusLoanSchedule e = testing_support::ResultOf(WalkBonusSchedule(terms));
   ASSERT_EQ(e.rows.size(), 2u);
   ExpectRow(e, {1, false, 2000, 5, 100000, 750, 99250, 200750});
   ExpectRow(e, {2, false, 2000, 6, 201251, 501, 200750, 0});
