@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -28,36 +27,6 @@ BonusLoanCalcResult Ok(const BonusLoanCalcInput& input) {
 
 std::string WarningOf(const BonusLoanCalcInput& input) {
   return testing_support::WarningTextOf(ComputeBonusLoanCalc(input));
-}
-
-struct Case {
-  const char* name;
-  BonusLoanCalcInput input;
-  int32_t monthly, increase;
-  double bonusMonth, total;
-};
-
-TEST(ComputeBonusLoanCalc, KnownLoans) {
-  const Case cases[] = {
-      {"2000 万円, 35 years, 2 bonuses, 3 %, 600 万円 by bonuses", Loan(2000, 35, 2, 3, 600), 53879,
-       139034, 19.2913, 3236.156},
-      {"1000 万円, 10 years, 1 bonus, 5 %, half by bonuses", Loan(1000, 10, 1, 5, 500), 53032,
-       647522, 70.0554, 1283.906},
-      {"12 bonuses price like months", Loan(100, 1, 12, 12, 50), 44424, 44424, 8.8848, 106.6176},
-      // 10,000,000 × 0.015 / (1 − 1.015^−20) = 582457.36; nothing is paid monthly.
-      {"all by bonuses", Loan(1000, 10, 2, 3, 1000), 0, 582457, 58.2457, 1164.914},
-      // 1,000,000 × 0.01 / (1 − 1.01^−12) = 88848.79.
-      {"no bonuses at all", Loan(100, 1, 0, 12, 0), 88848, 0, 8.8848, 106.6176},
-      {"no loan", Loan(0, 10, 2, 3, 0), 0, 0, 0.0, 0.0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    BonusLoanCalcResult result = Ok(c.input);
-    EXPECT_EQ(result.monthlyPayment, c.monthly);
-    EXPECT_EQ(result.bonusIncrease, c.increase);
-    EXPECT_EQ(result.bonusMonthPayment, c.bonusMonth);
-    EXPECT_EQ(result.totalPayment, c.total);
-  }
 }
 
 TEST(ComputeBonusLoanCalc, ChecksInTheirOrder) {
@@ -96,16 +65,6 @@ TEST(ComputeBonusLoanCalc, TinyRatesKeepTheirDigits) {
   EXPECT_EQ(large.monthlyPayment, 956233);
   EXPECT_EQ(large.bonusIncrease, 833333);
   EXPECT_EQ(large.totalPayment, 214747.92);
-}
-
-TEST(ComputeBonusLoanCalc, StableAndWrittenFormsMeetAtTheThreshold) {
-  for (int years : {1, 10, 35, 100}) {
-    SCOPED_TRACE(years);
-    BonusLoanCalcResult below = Ok(Loan(200000, years, 3, 0.00099999999, 50000));
-    BonusLoanCalcResult at = Ok(Loan(200000, years, 3, 0.001, 50000));
-    EXPECT_LE(std::abs(below.monthlyPayment - at.monthlyPayment), 1);
-    EXPECT_LE(std::abs(below.bonusIncrease - at.bonusIncrease), 1);
-  }
 }
 
 TEST(ComputeBonusLoanCalc, AmountsBeyondTheLimitOverflow) {

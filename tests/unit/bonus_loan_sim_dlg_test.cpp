@@ -65,51 +65,5 @@ TEST_F(BonusLoanSimDlgTest, ACenturyGives1200RowsLastInstallmentOnTop) {
   dialog.DoModal();
 }
 
-TEST_F(BonusLoanSimDlgTest, EachCalcRebuildsTheTableAndAStoppedOneLeavesTheHeader) {
-  TypeCenturyLoan();
-  automation.Click(id::kCalc)
-      .Type(id::kLoanAmount, "200")
-      .Type(id::kPeriod, "1")
-      .Click(id::kCalc)
-      .Then([](ui::DialogWindow& w) {
-        ASSERT_EQ(Table(w).Columns().size(), 7u);
-        EXPECT_EQ(Table(w).ItemCount(), 12);  // a year from January: only June is a bonus
-      })
-      .Type(id::kBonusMonth2, "6")
-      .Click(id::kCalc)
-      .Then([this](ui::DialogWindow& w) {
-        EXPECT_EQ(Table(w).Columns().size(), 7u);
-        EXPECT_EQ(Table(w).ItemCount(), 0);
-        EXPECT_EQ(Table(w).Columns()[0].caption, "");
-        EXPECT_EQ(Table(w).Columns()[0].width, 20);
-        ASSERT_EQ(automation.boxes.size(), 1u);
-        EXPECT_EQ(automation.boxes[0].text, "ボーナスの月が重なっています(n=2)");
-        // The totals keep the last schedule's.
-        EXPECT_NE(w.GetItemText(id::kTotalInterest), "0");
-      });
-  dialog.DoModal();
-}
-
-TEST_F(BonusLoanSimDlgTest, ClearEmptiesTheTableHeaderIncludedAndSelectsYears) {
-  TypeCenturyLoan();
-  automation.Click(id::kRadioMonths)
-      .Type(id::kLoanAmount, "200")
-      .Type(id::kPeriod, "24")
-      .Click(id::kCalc)
-      .Then([](ui::DialogWindow& w) { EXPECT_EQ(Table(w).ItemCount(), 24); })
-      .Click(id::kClear)
-      .Then([this](ui::DialogWindow& w) {
-        EXPECT_TRUE(Table(w).Columns().empty());
-        EXPECT_EQ(Table(w).ItemCount(), 0);
-        EXPECT_TRUE(w.IsChecked(id::kRadioYears));
-        EXPECT_FALSE(w.IsChecked(id::kRadioMonths));
-        EXPECT_EQ(dialog.m_nPeriodMode, kPeriodInYears);
-        EXPECT_EQ(w.GetItemText(id::kBonusCount), "2");
-        EXPECT_EQ(w.GetItemText(id::kBonusMonth3), "1");
-        EXPECT_EQ(w.GetItemText(id::kTotalPayment), "0");
-      });
-  dialog.DoModal();
-}
-
 }  // namespace
 }  // namespace loan
