@@ -6,6 +6,8 @@
 #include "deposit/simple_savings_dlg.h"
 #include "loan/equal_payment_loan_dlg.h"
 #include "loan/equal_principal_loan_dlg.h"
+#include "loan/bonus_loan_calc_dlg.h"
+#include "loan/bonus_loan_sim_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -25,6 +27,8 @@ constexpr Calculator kCalculators[] = {
     {res::menu::kCompoundSavings, Run<deposit::CCompoundSavingsDlg>},
     {res::menu::kEqualPaymentLoan, Run<loan::CEqualPaymentLoanDlg>},
     {res::menu::kEqualPrincipalLoan, Run<loan::CEqualPrincipalLoanDlg>},
+    {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
+    {res::menu::kBonusLoanSim, Run<loan::CBonusLoanSimDlg>},
 };
 
 }  // namespace

@@ -34,6 +34,7 @@ class CCalculatorDlg : public CDialog {
 
   // The end of every Calc: a warning is shown and nothing is written; results
   // go into the members through `store`, then every control is refreshed.
+  // kAlreadyReported writes nothing and shows nothing more.
   template <class Result, class Store>
   void ApplyOutcome(const Outcome<Result>& outcome, Store store) {
     const Result* result = ResultOrWarn(outcome);

@@ -13,6 +13,10 @@ struct Warning {
   std::string_view text;
 };
 
+// A calculation refused a value that failed its field's validation: the field
+// exchange has already shown its message, so no warning box follows.
+inline constexpr Warning kAlreadyReported{};
+
 template <class Result>
 using Outcome = std::variant<Warning, Result>;
 

@@ -31,7 +31,6 @@ TEST(ScriptDriver, BadCommandsPrintErrorsAndGoOn) {
   std::string out = Play(
       "frobnicate\n"
       "open 999\n"
-      "open 146\n"
       "get abc\n"
       "get 4242\n"
       "click 102\n"
@@ -45,7 +44,6 @@ TEST(ScriptDriver, BadCommandsPrintErrorsAndGoOn) {
             "opened\t102\n"
             "error\tunknown command: frobnicate\n"
             "error\tno menu button: 999\n"
-            "error\tnot built\n"
             "error\tbad id: abc\n"
             "error\tno control: 4242\n"
             "error\tno control: 102\n"

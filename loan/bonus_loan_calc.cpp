@@ -1,0 +1,86 @@
+#include "loan/bonus_loan_calc.h"
+
+#include <cmath>
+
+#include "loan/annuity.h"
+#include "res/texts.h"
+#include "ui/checked_math.h"
+
+namespace loan {
+namespace {
+
+// The installment of an annuity on `principal` yen when the written quotient
+// F / (F − 1) has no digits left: equal parts at a zero rate (or one that
+// underflows per period), F over the stably computed annuity sum at a tiny one.
+double NearZeroInstallment(double rate, int payments, int64_t principal) {
+  if (rate == 0.0) return static_cast<double>(principal / payments);
+  const double f = std::pow(1.0 + rate, static_cast<double>(payments));
+  return f / StableAnnuitySum(rate, payments) * static_cast<double>(principal);
+}
+
+// The installment of the monthly part, in yen, before truncation.
+double MonthlyPayment(double r, int years, int64_t monthlyPart) {
+  const int payments = years * 12;
+  const double rate = r / 1200.0;
+  if (rate == 0.0 || IsTinyRate(r)) return NearZeroInstallment(rate, payments, monthlyPart);
+  const double f = std::pow(1.0 + rate, static_cast<double>(payments));
+  double q = f / (f - 1.0);
+  q = q * r;
+  q = q / 1200.0;
+  return q * static_cast<double>(monthlyPart);
+}
+
+// What a bonus month adds to the monthly installment, in yen, before truncation:
+// the installment of the bonus part at the rate per bonus period.
+double BonusIncrease(double r, int years, int count, int64_t bonusPart) {
+  if (count == 0) return 0.0;
+  const int payments = count * years;
+  const double rate = r / 100.0 / count;
+  if (rate == 0.0 || IsTinyRate(r)) return NearZeroInstallment(rate, payments, bonusPart);
+  const double g = std::pow(1.0 + rate, static_cast<double>(payments));
+  double q = g / (g - 1.0);
+  q = q * r;
+  q = q / 100.0;
+  q = q / count;
+  return static_cast<double>(bonusPart) * q;
+}
+
+bool WithinFieldRanges(const BonusLoanCalcInput& in) {
+  return in.annualRate >= 0.0 && in.annualRate <= 100.0 && in.bonusCount >= 0 &&
+         in.bonusCount <= 12 && in.years >= 0 && in.years <= 100 && in.loanAmount >= 0 &&
+         in.bonusPortion >= 0;
+}
+
+}  // namespace
+
+ui::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& in) {
+  if (!WithinFieldRanges(in)) return ui::kAlreadyReported;
+
+  // Both parts are whole yen; beyond 32 bits they cannot be held.
+  const int64_t loan = int64_t{in.loanAmount} * 10000;
+  const int64_t bonusPart = int64_t{in.bonusPortion} * 10000;
+  if (!ui::Narrow(loan) || !ui::Narrow(bonusPart)) return ui::Warning{res::text::kOverflow};
+  if (loan < bonusPart) return ui::Warning{res::text::kBonusPortionExceedsLoan};
+  // Neither part can be repaid in no time, nor the bonus part without bonuses.
+  if (in.years == 0) return ui::Warning{res::text::kNoRepaymentYears};
+  if (in.bonusCount == 0 && bonusPart > 0)
+    return ui::Warning{res::text::kNoBonusesForBonusPortion};
+
+  const double monthly = MonthlyPayment(in.annualRate, in.years, loan - bonusPart);
+  const double increase = BonusIncrease(in.annualRate, in.years, in.bonusCount, bonusPart);
+  if (!ui::WithinAmountLimit(monthly) || !ui::WithinAmountLimit(increase))
+    return ui::Warning{res::text::kOverflow};
+
+  BonusLoanCalcResult result;
+  result.monthlyPayment = static_cast<int32_t>(monthly);  // within the limit, so it fits
+  result.bonusIncrease = static_cast<int32_t>(increase);
+  const int64_t total = int64_t{result.monthlyPayment} * in.years * 12 +
+                        int64_t{result.bonusIncrease} * in.bonusCount * in.years;
+  if (!ui::WithinAmountLimit(total)) return ui::Warning{res::text::kOverflow};
+  result.bonusMonthPayment =
+      static_cast<double>(int64_t{result.bonusIncrease} + result.monthlyPayment) / 10000.0;
+  result.totalPayment = static_cast<double>(total) / 10000.0;
+  return result;
+}
+
+}  // namespace loan

@@ -1,0 +1,31 @@
+// A loan repaid in two parts, each an equal-installment (annuity) loan at the
+// same annual rate over the same years: the monthly part with twelve payments a
+// year, the bonus part with one payment in each bonus month.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/outcome.h"
+
+namespace loan {
+
+struct BonusLoanCalcInput {
+  int loanAmount = 0;    // whole 万円
+  int bonusPortion = 0;  // whole 万円 of the loan repaid in bonus months
+  int years = 0;
+  int bonusCount = 0;    // bonus months a year
+  double annualRate = 0.0;  // percent
+};
+
+struct BonusLoanCalcResult {
+  int32_t monthlyPayment = 0;     // yen
+  int32_t bonusIncrease = 0;      // yen added in a bonus month
+  double bonusMonthPayment = 0.0; // 万円
+  double totalPayment = 0.0;      // 万円
+};
+
+// A value outside what its field accepts gives ui::kAlreadyReported: the field
+// exchange has shown its message, and nothing is computed.
+ui::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& input);
+
+}  // namespace loan

@@ -1,0 +1,43 @@
+// The bonus-combined equal-installment repayment simulation (dialog 146).
+#pragma once
+
+#include "loan/bonus_loan_schedule.h"
+#include "ui/calculator_dialog.h"
+#include "ui/schedule_list.h"
+
+namespace loan {
+
+class CBonusLoanSimDlg : public ui::CCalculatorDlg {
+ public:
+  CBonusLoanSimDlg();
+
+  // In the order the field exchange handles them (all but the mode).
+  int m_nPeriodMode;
+  ui::CScheduleList m_list;
+  double m_dBonusMonthPayment;
+  int m_nRepayStartYear;
+  int m_nBonusCount;
+  int m_nLoanYear;
+  int m_nLoanMonth;
+  double m_dAnnualRate;
+  int m_nPeriod;
+  double m_dTotalInterest;
+  double m_dTotalPayment;
+  int m_nBonusMonth[3];
+  int m_nLoanAmount;
+  int m_nRepayStartMonth;
+
+ protected:
+  void DoDataExchange(ui::CDataExchange& dx) override;
+
+ private:
+  void SetInitialValues();
+  BonusLoanSimInput Input() const;
+  void OnCalc();
+  void OnClear();
+  void OnRadioYears();
+  void OnRadioMonths();
+  void OnSaveToFile();
+};
+
+}  // namespace loan
