@@ -13,7 +13,8 @@
 namespace ui::win32 {
 namespace {
 
-// Posted to a dialog when its queue has drained and the automation may act.
+// Posted to the dialog on top so that the automation acts once the messages
+// queued before it have been handled; wParam is the turn's ticket.
 constexpr UINT kIdleMessage = WM_APP + 0x54;
 
 HWND OwnerHandle(DialogWindow* owner) {
@@ -49,6 +50,7 @@ int Win32Host::RunModal(CDialog& dialog) {
   dialog.Detach();
   stack_.pop_back();
   if (automation_ != nullptr) automation_->OnDialogClosed(dialog.TemplateId());
+  PostIdleTurn();  // the dialog below is on top again
   return run.window->Ended() ? run.window->Result() : static_cast<int>(result);
 }
 
@@ -64,6 +66,12 @@ INT_PTR CALLBACK Win32Host::DialogProc(HWND window, UINT message, WPARAM wParam,
   // Messages that come before WM_INITDIALOG get the dialog manager's defaults.
   if (run == nullptr || !run->window) return FALSE;
   return run->host.OnMessage(*run, message, wParam, lParam);
+}
+
+void Win32Host::PostIdleTurn() {
+  if (automation_ == nullptr || stack_.empty()) return;
+  // A new ticket voids any turn still queued, so there is only ever one.
+  PostMessageW(TopWindow()->Handle(), kIdleMessage, ++idleTicket_, 0);
 }
 
 INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM) {
@@ -91,7 +99,7 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM)
       return reinterpret_cast<INT_PTR>(LoadIconW(instance_, MAKEINTRESOURCEW(icon)));
     }
     case kIdleMessage:
-      OnIdle(run);
+      if (wParam == idleTicket_) OnIdle(run);
       return TRUE;
     default:
       return FALSE;
@@ -101,26 +109,35 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM)
 INT_PTR Win32Host::OnInitDialog(ModalRun& run) {
   stack_.push_back(&*run.window);
   run.dialog.Attach(&*run.window);
+  HWND window = run.window->Handle();
   bool focusFirstTabStop = run.dialog.OnInitDialog();
-  if (automation_ != nullptr) {
-    automation_->OnDialogOpened(run.dialog.TemplateId());
-    PostMessageW(run.window->Handle(), kIdleMessage, 0, 0);
+  if (focusFirstTabStop) {
+    // The first tab stop gets the focus as Tab would give it: a push button
+    // becomes the default one, so that Enter presses the button that shows the
+    // focus (the dialog manager's own first focus leaves Enter to the IDOK
+    // command, which would close the function menu).
+    if (HWND first = GetNextDlgTabItem(window, nullptr, FALSE))
+      SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
   }
-  return focusFirstTabStop ? TRUE : FALSE;
+  if (automation_ != nullptr) automation_->OnDialogOpened(run.dialog.TemplateId());
+  PostIdleTurn();
+  return FALSE;  // the focus is placed
 }
 
 void Win32Host::OnIdle(ModalRun& run) {
   Win32Window& window = *run.window;
-  if (automation_ == nullptr || window.Ended() || TopWindow() != &window) return;
+  if (automation_ == nullptr || window.Ended()) return;
+  if (TopWindow() != &window) return PostIdleTurn();
   if (!automation_->OnIdle(window)) {
     // Nobody is left to act: leave as Esc would.
     run.dialog.OnCancel();
     window.End(kIdCancel);
     return;
   }
-  // Posted behind whatever the action queued, so the next action comes when the
-  // dialog has handled all of it.
-  if (!window.Ended()) PostMessageW(window.Handle(), kIdleMessage, 0, 0);
+  // Behind whatever the action queued, so the next action comes when the
+  // dialog has handled all of it. A dialog that ended hands the turn on when
+  // its modal run returns.
+  if (!window.Ended()) PostIdleTurn();
 }
 
 int Win32Host::MessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,

@@ -34,10 +34,12 @@ class Win32Host final : public Host {
   INT_PTR OnInitDialog(ModalRun& run);
   // The automation's turn: one user action on the idle dialog on top.
   void OnIdle(ModalRun& run);
+  void PostIdleTurn();
 
   HINSTANCE instance_;
   Automation* automation_;
   std::vector<Win32Window*> stack_;
+  WPARAM idleTicket_ = 0;
 };
 
 }  // namespace ui::win32
