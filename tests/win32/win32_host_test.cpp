@@ -192,6 +192,23 @@ TEST(Win32Host, EnterInAnEditPressesADefaultButtonOfTheCalculator) {
   EXPECT_EQ(automation.boxes[0].text, "1 から 12 までの整数を入力してください。");
 }
 
+TEST(Win32Host, WaitingKeepsHandlingWhatComesIn) {
+  Win32Automation automation;
+  bool endedDuringWait = false;
+  long long waited = 0;
+  automation.Click(res::menu::kVersion).Then([&](DialogWindow& about) {
+    PostMessageW(HandleOf(about), WM_KEYDOWN, VK_ESCAPE, 1);
+    auto start = GetTickCount64();
+    about.UserWait(100);
+    waited = static_cast<long long>(GetTickCount64() - start);
+    endedDuringWait = static_cast<Win32Window&>(about).Ended();
+  });
+  automation.Run();
+  EXPECT_TRUE(endedDuringWait);
+  EXPECT_GE(waited, 90);  // the tick count is coarse
+  EXPECT_LT(waited, 2000);
+}
+
 TEST(Win32Host, ExitButtonEndsTheProgram) {
   Win32Automation automation;
   bool laterActionRan = false;
