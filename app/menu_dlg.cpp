@@ -2,9 +2,11 @@
 
 #include "app/about_dlg.h"
 #include "app/calculators.h"
+#include "app/icon_layout.h"
 #include "res/ids.h"
 #include "res/string_table.h"
 #include "ui/host.h"
+#include "ui/window_painter.h"
 
 namespace app {
 
@@ -35,6 +37,20 @@ bool CMenuDlg::OnSysCommand(unsigned command) {
   }
   return false;
 }
+
+bool CMenuDlg::OnPaint(ui::WindowPainter& painter) {
+  if (!painter.IsIconic()) return false;
+  painter.BeginPaint();
+  painter.EraseIconBackground();
+  ui::Extent icon = painter.IconExtent();
+  ui::Extent client = painter.ClientExtent();
+  painter.DrawIcon(m_hIcon, CentredIconOffset(client.width, icon.width),
+                   CentredIconOffset(client.height, icon.height));
+  painter.EndPaint();
+  return true;
+}
+
+int CMenuDlg::OnQueryDragIcon() { return m_hIcon; }
 
 void CMenuDlg::OnAbout() {
   CAboutDlg about;

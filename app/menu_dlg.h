@@ -12,6 +12,9 @@ class CMenuDlg : public ui::CDialog {
 
   bool OnInitDialog() override;
   bool OnSysCommand(unsigned command) override;
+  // Minimised, the menu draws its own icon centred in the window.
+  bool OnPaint(ui::WindowPainter& painter) override;
+  int OnQueryDragIcon() override;
 
   int m_hIcon;  // the application icon
 

@@ -6,6 +6,7 @@
 
 #include "app/calculators.h"
 #include "res/ids.h"
+#include "ui/dialog.h"
 
 namespace tools {
 namespace {
@@ -120,6 +121,8 @@ bool ScriptDriver::RunLine(ui::DialogWindow& top, std::string_view line) {
   else if (command == "syscommand") SystemCommand(top, argument);
   else if (command == "dialog") Dialog(top);
   else if (command == "controls") Controls(top);
+  else if (command == "show") Show(argument);
+  else if (command == "wait") Wait(top, argument);
   else Error("unknown command: " + std::string(command));
   return true;
 }
@@ -237,6 +240,22 @@ void ScriptDriver::Controls(ui::DialogWindow& top) {
     Print({"control", std::to_string(control.id), KindName(control.kind), rect, control.caption,
            FlagNames(control.flags)});
   }
+}
+
+void ScriptDriver::Show(std::string_view argument) {
+  std::optional<long long> id = ParseNumber(argument);
+  if (!id || *id < INT32_MIN || *id > INT32_MAX || !res::FindDialogTemplate(static_cast<int>(*id)))
+    return Error("no dialog: " + std::string(argument));
+  // The template alone, with no calculator behind it: for looking at a layout.
+  ui::CDialog bare(static_cast<int>(*id));
+  bare.DoModal();
+}
+
+void ScriptDriver::Wait(ui::DialogWindow& top, std::string_view argument) {
+  std::optional<long long> milliseconds = ParseNumber(argument);
+  if (!milliseconds || *milliseconds < 0 || *milliseconds > 600000)
+    return Error("bad time: " + std::string(argument));
+  top.UserWait(static_cast<int>(*milliseconds));
 }
 
 void ScriptDriver::OnDialogOpened(int templateId) {

@@ -40,6 +40,8 @@ class ScriptDriver final : public ui::Automation {
   void SystemCommand(ui::DialogWindow& top, std::string_view argument);
   void Dialog(ui::DialogWindow& top);
   void Controls(ui::DialogWindow& top);
+  void Show(std::string_view argument);
+  void Wait(ui::DialogWindow& top, std::string_view argument);
 
   // The control named by a decimal id, or nullptr after printing an error.
   const res::ControlTemplate* ControlArgument(ui::DialogWindow& top, std::string_view text);

@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Tavoro need, if any is missing.
+# Installs the Debian packages that building, testing and running Tavoro need,
+# if any is missing: as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev libbenchmark-dev)
+packages=(
+  cmake make g++ libgtest-dev libbenchmark-dev
+  # Tavoro.exe: the MinGW-w64 cross compiler, and Wine to run it here
+  g++-mingw-w64-x86-64-posix wine wine64
+  # what Wine only recommends: its own fonts, and the X libraries its windows draw with
+  fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
+  # Japanese fonts for the dialogs under Wine
+  fonts-ipafont-gothic
+  # a virtual screen and pictures of it
+  xvfb x11-utils imagemagick
+)
 
 missing=()
 for package in "${packages[@]}"; do

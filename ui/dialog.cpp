@@ -41,6 +41,10 @@ void CDialog::OnCancel() { EndDialog(kIdCancel); }
 
 bool CDialog::OnSysCommand(unsigned) { return false; }
 
+bool CDialog::OnPaint(WindowPainter&) { return false; }
+
+int CDialog::OnQueryDragIcon() { return 0; }
+
 bool CDialog::UpdateData(bool saveAndValidate) {
   if (window_ == nullptr) return false;
   CDataExchange dx(*this, saveAndValidate);

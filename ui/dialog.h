@@ -12,6 +12,7 @@ namespace ui {
 
 class CDataExchange;
 class DialogWindow;
+class WindowPainter;
 
 class CDialog {
  public:
@@ -37,6 +38,11 @@ class CDialog {
   virtual void OnCancel();
   // A system-menu command; false leaves it to the platform's default handling.
   virtual bool OnSysCommand(unsigned command);
+  // The window needs painting; false leaves it to the platform's default painting.
+  virtual bool OnPaint(WindowPainter& painter);
+  // The icon (resource id) to show while the minimised window is dragged, or 0
+  // for the platform's default.
+  virtual int OnQueryDragIcon();
 
   // --- Used by dialogs ---
   // Copies controls into members (save) or members into controls; false when a

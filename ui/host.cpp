@@ -1,6 +1,7 @@
 #include "ui/host.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace ui {
 namespace {
@@ -11,6 +12,18 @@ const res::ControlTemplate* DialogWindow::FindControl(int id) const {
   for (const res::ControlTemplate& control : Template().controls)
     if (control.id == id) return &control;
   return nullptr;
+}
+
+std::optional<std::string> AnswerSaveDialog(Automation& automation,
+                                            const SaveDialogRequest& request) {
+  std::optional<std::string> path = automation.OnSaveDialog(request);
+  if (!path) return std::nullopt;
+  std::error_code error;
+  auto fsPath = std::filesystem::path(std::u8string(path->begin(), path->end()));
+  if ((request.flags & kOfnOverwritePrompt) && std::filesystem::exists(fsPath, error) &&
+      !automation.OnConfirmOverwrite(*path))
+    return std::nullopt;
+  return path;
 }
 
 Host& CurrentHost() {

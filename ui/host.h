@@ -85,6 +85,9 @@ class DialogWindow {
   virtual void UserClick(int id) = 0;
   virtual void UserEscape() = 0;
   virtual void UserSysCommand(unsigned command) = 0;
+  // The user looks at the screen for a while before the next action. A host on
+  // screen goes on painting and taking input meanwhile; others return at once.
+  virtual void UserWait(int milliseconds) { (void)milliseconds; }
   // The items the program appended to the system menu, in order.
   virtual std::vector<SystemMenuItem> SystemMenuItems() const = 0;
 
@@ -132,6 +135,11 @@ class Host {
   virtual std::optional<std::string> ShowSaveDialog(DialogWindow* owner,
                                                     const SaveDialogRequest& request) = 0;
 };
+
+// A Save dialog answered by an automation instead of a person: it asks for the
+// path, then, when the request wants it, confirms replacing an existing file.
+std::optional<std::string> AnswerSaveDialog(Automation& automation,
+                                            const SaveDialogRequest& request);
 
 // The host of this run; set once by the program's entry point.
 Host& CurrentHost();

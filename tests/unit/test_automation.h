@@ -1,5 +1,6 @@
-// Drives dialogs on the headless host from a test: each queued action is one
-// user step on the dialog on top; message boxes and Save dialogs are recorded.
+// Drives dialogs from a test: each queued action is one user step on the dialog
+// on top; message boxes and Save dialogs are recorded. TestAutomation runs the
+// headless host; other hosts' tests put RecordingAutomation on their own host.
 #pragma once
 
 #include <deque>
@@ -13,23 +14,20 @@
 
 namespace testing_support {
 
-class TestAutomation : public ui::Automation {
+class RecordingAutomation : public ui::Automation {
  public:
   using Action = std::function<void(ui::DialogWindow&)>;
 
-  TestAutomation() : host_(*this) { ui::SetCurrentHost(&host_); }
-  ~TestAutomation() override { ui::SetCurrentHost(nullptr); }
-
   // Queues a user step.
-  TestAutomation& Then(Action action) {
+  RecordingAutomation& Then(Action action) {
     actions_.push_back(std::move(action));
     return *this;
   }
   // Queues typing into an edit, and clicking a button.
-  TestAutomation& Type(int id, std::string text) {
+  RecordingAutomation& Type(int id, std::string text) {
     return Then([id, text](ui::DialogWindow& w) { w.UserType(id, text); });
   }
-  TestAutomation& Click(int id) {
+  RecordingAutomation& Click(int id) {
     return Then([id](ui::DialogWindow& w) { w.UserClick(id); });
   }
 
@@ -50,7 +48,8 @@ class TestAutomation : public ui::Automation {
     action(top);
     return true;
   }
-  void OnDialogOpened(int) override {}
+  std::vector<int> opened;  // template ids, in the order the dialogs opened
+  void OnDialogOpened(int templateId) override { opened.push_back(templateId); }
   void OnDialogClosed(int) override {}
   int OnMessageBox(std::string_view caption, std::string_view text, unsigned type) override {
     boxes.push_back({std::string(caption), std::string(text), type});
@@ -66,8 +65,16 @@ class TestAutomation : public ui::Automation {
   }
 
  private:
-  ui::HeadlessHost host_;
   std::deque<Action> actions_;
+};
+
+class TestAutomation : public RecordingAutomation {
+ public:
+  TestAutomation() : host_(*this) { ui::SetCurrentHost(&host_); }
+  ~TestAutomation() override { ui::SetCurrentHost(nullptr); }
+
+ private:
+  ui::HeadlessHost host_;
 };
 
 }  // namespace testing_support

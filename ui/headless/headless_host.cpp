@@ -1,7 +1,5 @@
 #include "ui/headless/headless_host.h"
 
-#include <filesystem>
-
 #include "ui/dialog.h"
 #include "ui/headless/headless_window.h"
 
@@ -35,14 +33,7 @@ int HeadlessHost::MessageBox(DialogWindow*, std::string_view text, std::string_v
 
 std::optional<std::string> HeadlessHost::ShowSaveDialog(DialogWindow*,
                                                         const SaveDialogRequest& request) {
-  std::optional<std::string> path = automation_.OnSaveDialog(request);
-  if (!path) return std::nullopt;
-  std::error_code error;
-  auto fsPath = std::filesystem::path(std::u8string(path->begin(), path->end()));
-  if ((request.flags & kOfnOverwritePrompt) && std::filesystem::exists(fsPath, error) &&
-      !automation_.OnConfirmOverwrite(*path))
-    return std::nullopt;
-  return path;
+  return AnswerSaveDialog(automation_, request);
 }
 
 DialogWindow* HeadlessHost::TopWindow() { return stack_.empty() ? nullptr : stack_.back(); }

@@ -1,0 +1,22 @@
+# Tavoro.exe must run on a bare Windows: it may import only DLLs that come with
+# the system. Called with OBJDUMP and PROGRAM.
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cannot read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+if(NOT imports)
+  message(FATAL_ERROR "no imports found in ${PROGRAM}")
+endif()
+set(system_dlls kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll msvcrt.dll
+    advapi32.dll shell32.dll ole32.dll)
+foreach(import ${imports})
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dll)
+  list(FIND system_dlls ${dll} found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "${PROGRAM} needs ${dll}, which Windows does not bring")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()

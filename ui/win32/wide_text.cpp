@@ -1,0 +1,27 @@
+#include "ui/win32/wide_text.h"
+
+#include "ui/win32/windows_api.h"
+
+#include <climits>
+
+namespace ui::win32 {
+
+std::wstring ToUtf16(std::string_view utf8) {
+  if (utf8.empty() || utf8.size() > INT_MAX) return {};
+  int size = static_cast<int>(utf8.size());
+  int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string ToUtf8(std::wstring_view utf16) {
+  if (utf16.empty() || utf16.size() > INT_MAX) return {};
+  int size = static_cast<int>(utf16.size());
+  int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,114 @@
+#include "ui/win32/win32_list_view.h"
+
+
+#include <algorithm>
+#include <cwchar>
+#include <string>
+
+#include "ui/win32/wide_text.h"
+
+namespace ui::win32 {
+namespace {
+
+// Reads a text that the control copies into a caller's buffer, growing the
+// buffer until the text fits with room to spare.
+template <class Fetch>
+std::wstring FetchText(Fetch fetch) {
+  for (size_t size = 256;; size *= 4) {
+    std::wstring buffer(size, L'\0');
+    size_t length = fetch(buffer.data(), static_cast<int>(size));
+    if (length + 1 < size || size >= (1u << 20)) {
+      buffer.resize(std::min(length, size - 1));
+      return buffer;
+    }
+  }
+}
+
+}  // namespace
+
+int Win32ListView::InsertColumn(int position, std::string_view caption, int width) {
+  std::wstring text = ToUtf16(caption);
+  LVCOLUMNW column{};
+  // Caption, width and column number only: every column keeps the left alignment.
+  column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  column.cx = width;
+  column.pszText = text.data();
+  column.iSubItem = position;
+  return static_cast<int>(
+      SendMessageW(control_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(position),
+                   reinterpret_cast<LPARAM>(&column)));
+}
+
+bool Win32ListView::DeleteColumn(int position) {
+  if (position < 0) return false;
+  return SendMessageW(control_, LVM_DELETECOLUMN, static_cast<WPARAM>(position), 0) != FALSE;
+}
+
+int Win32ListView::InsertItem(int position, std::string_view text) {
+  std::wstring wide = ToUtf16(text);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = position;
+  item.pszText = wide.data();
+  return static_cast<int>(
+      SendMessageW(control_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+bool Win32ListView::SetItemText(int item, int subItem, std::string_view text) {
+  std::wstring wide = ToUtf16(text);
+  LVITEMW cell{};
+  cell.mask = LVIF_TEXT;
+  cell.iItem = item;
+  cell.iSubItem = subItem;
+  cell.pszText = wide.data();
+  return SendMessageW(control_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&cell)) != FALSE;
+}
+
+bool Win32ListView::DeleteAllItems() {
+  return SendMessageW(control_, LVM_DELETEALLITEMS, 0, 0) != FALSE;
+}
+
+void Win32ListView::SetRedraw(bool redraw) {
+  SendMessageW(control_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  if (redraw) InvalidateRect(control_, nullptr, TRUE);
+}
+
+std::vector<ListColumn> Win32ListView::Columns() const {
+  std::vector<ListColumn> columns;
+  for (int index = 0;; ++index) {
+    int width = 0;
+    bool exists = true;
+    std::wstring caption = FetchText([&](wchar_t* buffer, int size) -> size_t {
+      LVCOLUMNW column{};
+      column.mask = LVCF_WIDTH | LVCF_TEXT;
+      column.pszText = buffer;
+      column.cchTextMax = size;
+      exists = SendMessageW(control_, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
+                            reinterpret_cast<LPARAM>(&column)) != FALSE;
+      width = column.cx;
+      return exists ? wcsnlen(buffer, static_cast<size_t>(size)) : 0;
+    });
+    if (!exists) break;
+    columns.push_back(ListColumn{ToUtf8(caption), width});
+  }
+  return columns;
+}
+
+int Win32ListView::ItemCount() const {
+  return static_cast<int>(SendMessageW(control_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string Win32ListView::ItemText(int item, int subItem) const {
+  if (item < 0 || item >= ItemCount() || subItem < 0) return {};
+  return ToUtf8(FetchText([&](wchar_t* buffer, int size) -> size_t {
+    LVITEMW cell{};
+    cell.iSubItem = subItem;
+    cell.pszText = buffer;
+    cell.cchTextMax = size;
+    return static_cast<size_t>(SendMessageW(control_, LVM_GETITEMTEXTW,
+                                            static_cast<WPARAM>(item),
+                                            reinterpret_cast<LPARAM>(&cell)));
+  }));
+}
+
+}  // namespace ui::win32

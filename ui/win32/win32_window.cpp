@@ -1,0 +1,166 @@
+#include "ui/win32/win32_window.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ui/win32/wide_text.h"
+
+namespace ui::win32 {
+namespace {
+
+std::wstring WindowText(HWND window) {
+  if (window == nullptr) return {};
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(std::max(length, 0)));
+  return text;
+}
+
+}  // namespace
+
+Win32Window::Win32Window(HWND window, const res::DialogTemplate& dialogTemplate,
+                         HINSTANCE instance)
+    : window_(window), template_(dialogTemplate), instance_(instance) {
+  for (const res::ControlTemplate& control : template_.controls)
+    if (control.kind == res::ControlKind::List)
+      if (HWND list = Control(control.id)) lists_[control.id] = std::make_unique<Win32ListView>(list);
+}
+
+std::string Win32Window::GetItemText(int id) const { return ToUtf8(WindowText(Control(id))); }
+
+void Win32Window::SetItemText(int id, std::string_view text) {
+  SetDlgItemTextW(window_, id, ToUtf16(text).c_str());
+}
+
+void Win32Window::CheckRadioButton(int first, int last, int check) {
+  ::CheckRadioButton(window_, first, last, check);
+}
+
+bool Win32Window::IsChecked(int id) const {
+  return IsDlgButtonChecked(window_, id) == BST_CHECKED;
+}
+
+void Win32Window::Focus(HWND control) {
+  if (control != nullptr)
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void Win32Window::FocusAndSelectAll(int id) {
+  HWND control = Control(id);
+  Focus(control);
+  if (control != nullptr) SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+ListView* Win32Window::GetListView(int id) {
+  auto found = lists_.find(id);
+  return found != lists_.end() ? found->second.get() : nullptr;
+}
+
+HMENU Win32Window::SystemMenuForAppending() {
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (platformMenuItems_ < 0 && menu != nullptr) platformMenuItems_ = GetMenuItemCount(menu);
+  return menu;
+}
+
+void Win32Window::AppendSystemMenuSeparator() {
+  if (HMENU menu = SystemMenuForAppending()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+}
+
+void Win32Window::AppendSystemMenuItem(int command, std::string_view text) {
+  if (HMENU menu = SystemMenuForAppending())
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), ToUtf16(text).c_str());
+}
+
+void Win32Window::SetIcon(int iconId, bool big) {
+  HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(iconId));
+  SendMessageW(window_, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void Win32Window::End(int result) {
+  if (ended_) return;
+  ended_ = true;
+  result_ = result;
+  // The modal loop ends once the current message has been handled.
+  EndDialog(window_, result);
+}
+
+int Win32Window::FocusedId() const {
+  HWND focus = GetFocus();
+  if (focus == nullptr || !IsChild(window_, focus)) return 0;
+  // A control's own child (a list view's header) counts as the control.
+  while (GetAncestor(focus, GA_PARENT) != window_) focus = GetAncestor(focus, GA_PARENT);
+  return GetDlgCtrlID(focus);
+}
+
+void Win32Window::UserType(int id, std::string_view text) {
+  HWND control = Control(id);
+  if (control == nullptr) return;
+  Focus(control);
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf16(text).c_str()));
+  SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+}
+
+void Win32Window::UserClick(int id) {
+  HWND control = Control(id);
+  if (control == nullptr) return;
+  Focus(control);
+  // As a mouse click: an auto radio button checks itself and unchecks its group,
+  // then the dialog hears BN_CLICKED.
+  SendMessageW(control, BM_CLICK, 0, 0);
+}
+
+void Win32Window::UserEscape() {
+  // Through the dialog's message loop, as the key would come: the dialog
+  // manager turns it into Cancel.
+  HWND focus = GetFocus();
+  HWND target = focus != nullptr && IsChild(window_, focus) ? focus : window_;
+  PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+void Win32Window::UserSysCommand(unsigned command) {
+  SendMessageW(window_, WM_SYSCOMMAND, command, 0);
+}
+
+void Win32Window::UserWait(int milliseconds) {
+  ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::max(milliseconds, 0));
+  for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+      }
+      if (!IsDialogMessageW(window_, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    }
+  }
+}
+
+std::vector<SystemMenuItem> Win32Window::SystemMenuItems() const {
+  std::vector<SystemMenuItem> items;
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (menu == nullptr || platformMenuItems_ < 0) return items;
+  int count = GetMenuItemCount(menu);
+  for (int index = platformMenuItems_; index < count; ++index) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info)) continue;
+    if (info.fType & MFT_SEPARATOR) {
+      items.push_back({true, 0, {}});
+      continue;
+    }
+    std::wstring text(info.cch + 1, L'\0');
+    info.dwTypeData = text.data();
+    info.cch = static_cast<UINT>(text.size());
+    GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info);
+    text.resize(info.cch);
+    items.push_back({false, static_cast<int>(info.wID), ToUtf8(text)});
+  }
+  return items;
+}
+
+}  // namespace ui::win32
