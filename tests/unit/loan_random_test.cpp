@@ -6,105 +6,66 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
-#include <random>
 
 #include "loan/equal_payment_schedule.h"
 #include "loan/equal_principal_schedule.h"
 #include "tests/unit/loan_test_support.h"
+#include "tests/unit/random_dice.h"
 
 namespace loan {
 namespace {
 
 using namespace testing_support;
+using ::testing_support::Dice;
 
 constexpr int kCases = 1500;
 
-class Dice {
- public:
-  explicit Dice(uint64_t seed) : engine_(seed) {}
+// Mostly the terms people take, now and then the longest there is.
+int Count(Dice& dice) {
+  if (dice.OneIn(20)) return kMaxPaymentCount;
+  return static_cast<int>(dice.OneIn(4) ? dice.Between(1, kMaxPaymentCount)
+                                        : dice.Between(1, 600));
+}
 
-  int64_t Between(int64_t low, int64_t high) {
-    return low + static_cast<int64_t>(engine_() % static_cast<uint64_t>(high - low + 1));
+double Rate(Dice& dice, bool monthly) {
+  switch (dice.Between(0, 3)) {
+    case 0:
+      return 0.0;
+    case 1:
+      return dice.Real(0, monthly ? 2.0 : 20.0);
+    case 2:
+      return dice.Real(0, 1e-3);
+    default:
+      return dice.Real(0, 100.0);
   }
-  bool OneIn(int n) { return Between(1, n) == 1; }
-  double Real(double low, double high) {
-    return low + (high - low) * (static_cast<double>(engine_() >> 11) * 0x1.0p-53);
-  }
+}
 
-  // Mostly the terms people take, now and then the longest there is.
-  int Count() {
-    if (OneIn(20)) return kMaxPaymentCount;
-    return static_cast<int>(OneIn(4) ? Between(1, kMaxPaymentCount) : Between(1, 600));
-  }
-  double Rate(bool monthly) {
-    switch (Between(0, 3)) {
-      case 0:
-        return 0.0;
-      case 1:
-        return Real(0, monthly ? 2.0 : 20.0);
-      case 2:
-        return Real(0, 1e-3);
-      default:
-        return Real(0, 100.0);
-    }
-  }
-  // A loan as the dialog accepts it: a valid date, the first repayment in or
-  // after the loan month.
-  LoanInput ValidLoan() {
-    const bool monthly = OneIn(3);
-    const int loanYear = static_cast<int>(Between(1900, 2100));
-    const int loanMonth = static_cast<int>(Between(1, 12));
-    const int64_t startCounter = loanYear * 12LL + loanMonth - 1 + Between(0, 24);
-    return Loan(static_cast<int>(Between(1, 200000)), Count(), loanYear, loanMonth,
-                static_cast<int>(startCounter / 12), static_cast<int>(startCounter % 12 + 1),
-                Rate(monthly), monthly ? kMonthRate : kAnnualRate);
-  }
+// A loan as the dialog accepts it: a valid date, the first repayment in or
+// after the loan month.
+LoanInput ValidLoan(Dice& dice) {
+  const bool monthly = dice.OneIn(3);
+  const int loanYear = static_cast<int>(dice.Between(1900, 2100));
+  const int loanMonth = static_cast<int>(dice.Between(1, 12));
+  const int64_t startCounter = loanYear * 12LL + loanMonth - 1 + dice.Between(0, 24);
+  return Loan(static_cast<int>(dice.Between(1, 200000)), Count(dice), loanYear, loanMonth,
+              static_cast<int>(startCounter / 12), static_cast<int>(startCounter % 12 + 1),
+              Rate(dice, monthly), monthly ? kMonthRate : kAnnualRate);
+}
 
-  int AnyInt() {
-    switch (Between(0, 3)) {
-      case 0:
-        return std::numeric_limits<int>::min();
-      case 1:
-        return std::numeric_limits<int>::max();
-      case 2:
-        return static_cast<int>(Between(-20, 20));
-      default:
-        return static_cast<int>(static_cast<int32_t>(engine_()));
-    }
-  }
-  double AnyReal() {
-    switch (Between(0, 4)) {
-      case 0:
-        return std::numeric_limits<double>::infinity();
-      case 1:
-        return -Real(0, 1e6);
-      case 2:
-        return std::numeric_limits<double>::max();
-      case 3:
-        return std::numeric_limits<double>::denorm_min();
-      default:
-        return Real(0, 1e4);
-    }
-  }
-  // Whatever reaches Calc once validation has failed: any value in any field.
-  LoanInput AnyLoan() {
-    LoanInput input;
-    input.rateMode = AnyInt();
-    input.annualRate = AnyReal();
-    input.monthRate = AnyReal();
-    input.loanAmount = AnyInt();
-    input.paymentCount = OneIn(2) ? Count() : AnyInt();
-    input.loanYear = AnyInt();
-    input.loanMonth = AnyInt();
-    input.repayStartYear = OneIn(2) ? input.loanYear : AnyInt();
-    input.repayStartMonth = AnyInt();
-    return input;
-  }
-
- private:
-  std::mt19937_64 engine_;
-};
+// Whatever reaches Calc once validation has failed: any value in any field.
+LoanInput AnyLoan(Dice& dice) {
+  LoanInput input;
+  input.rateMode = dice.AnyInt();
+  input.annualRate = dice.AnyReal();
+  input.monthRate = dice.AnyReal();
+  input.loanAmount = dice.AnyInt();
+  input.paymentCount = dice.OneIn(2) ? Count(dice) : dice.AnyInt();
+  input.loanYear = dice.AnyInt();
+  input.loanMonth = dice.AnyInt();
+  input.repayStartYear = dice.OneIn(2) ? input.loanYear : dice.AnyInt();
+  input.repayStartMonth = dice.AnyInt();
+  return input;
+}
 
 // What every computed schedule keeps, whichever kind it is.
 template <class Schedule>
@@ -134,7 +95,7 @@ TEST(LoanRandom, ValidLoansAddUpAndNeverGoBelowZero) {
   Dice dice(20261207);
   int computed = 0;
   for (int i = 0; i < kCases; ++i) {
-    const LoanInput input = dice.ValidLoan();
+    const LoanInput input = ValidLoan(dice);
     const auto payment = ComputeEqualPaymentSchedule(input);
     if (const auto* s = std::get_if<EqualPaymentSchedule>(&payment)) {
       ExpectSound(*s, input);
@@ -160,7 +121,7 @@ TEST(LoanRandom, ValidLoansAddUpAndNeverGoBelowZero) {
 TEST(LoanRandom, AnyValuesStaySafe) {
   Dice dice(7);
   for (int i = 0; i < kCases; ++i) {
-    const LoanInput input = dice.AnyLoan();
+    const LoanInput input = AnyLoan(dice);
     const auto payment = ComputeEqualPaymentSchedule(input);
     if (const auto* s = std::get_if<EqualPaymentSchedule>(&payment)) {
       EXPECT_LE(s->rows.size(), static_cast<size_t>(kMaxPaymentCount));
