@@ -13,6 +13,8 @@ packages=(
   fonts-ipafont-gothic
   # a virtual screen and pictures of it
   xvfb x11-utils imagemagick
+  # the release package (tools/release.sh)
+  zip
 )
 
 missing=()
