@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 tools/setup-deps.sh
 build=build-release
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+cmake -S . -B "$build" --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target Tavoro >/dev/null
 exe="$build/bin/Tavoro.exe"
