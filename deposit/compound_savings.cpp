@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "deposit/month_index.h"
+#include "core/checked_math.h"
+#include "core/month_index.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace deposit {
 namespace {
@@ -48,11 +48,11 @@ double GrossMaturityAmount(double yield, int64_t months, double installment) {
 
 }  // namespace
 
-ui::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
+core::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
   // One installment a month; the number of months is the number of installments.
   const int64_t months =
-      MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
-  if (months < 0) return ui::Warning{res::text::kPeriodSettingWrong};
+      core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
+  if (months < 0) return core::Warning{res::text::kPeriodSettingWrong};
   const double installment = input.installment * 10000.0;  // yen, not truncated
 
   const double gross = std::trunc(GrossMaturityAmount(input.annualYield, months, installment));
@@ -61,12 +61,12 @@ ui::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
   const double tax = std::trunc(interest * input.taxRate / 100.0);
   const double net = interest - tax;
 
-  if (!ui::WithinAmountLimit(gross) || !ui::WithinAmountLimit(net))
-    return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(gross) || !core::WithinAmountLimit(net))
+    return core::Warning{res::text::kOverflow};
   // The tax has no limit of its own; only a negative yield with a tax of 100 %
   // can leave one beyond 32 bits after the checks above.
-  const std::optional<int32_t> taxYen = ui::TruncToInt32(tax);
-  if (!taxYen) return ui::Warning{res::text::kOverflow};
+  const std::optional<int32_t> taxYen = core::TruncToInt32(tax);
+  if (!taxYen) return core::Warning{res::text::kOverflow};
 
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

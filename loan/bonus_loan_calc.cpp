@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/checked_math.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 namespace {
@@ -53,30 +53,30 @@ bool WithinFieldRanges(const BonusLoanCalcInput& in) {
 
 }  // namespace
 
-ui::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& in) {
-  if (!WithinFieldRanges(in)) return ui::kAlreadyReported;
+core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& in) {
+  if (!WithinFieldRanges(in)) return core::kAlreadyReported;
 
   // Both parts are whole yen; beyond 32 bits they cannot be held.
   const int64_t loan = int64_t{in.loanAmount} * 10000;
   const int64_t bonusPart = int64_t{in.bonusPortion} * 10000;
-  if (!ui::Narrow(loan) || !ui::Narrow(bonusPart)) return ui::Warning{res::text::kOverflow};
-  if (loan < bonusPart) return ui::Warning{res::text::kBonusPortionExceedsLoan};
+  if (!core::Narrow(loan) || !core::Narrow(bonusPart)) return core::Warning{res::text::kOverflow};
+  if (loan < bonusPart) return core::Warning{res::text::kBonusPortionExceedsLoan};
   // Neither part can be repaid in no time, nor the bonus part without bonuses.
-  if (in.years == 0) return ui::Warning{res::text::kNoRepaymentYears};
+  if (in.years == 0) return core::Warning{res::text::kNoRepaymentYears};
   if (in.bonusCount == 0 && bonusPart > 0)
-    return ui::Warning{res::text::kNoBonusesForBonusPortion};
+    return core::Warning{res::text::kNoBonusesForBonusPortion};
 
   const double monthly = MonthlyPayment(in.annualRate, in.years, loan - bonusPart);
   const double increase = BonusIncrease(in.annualRate, in.years, in.bonusCount, bonusPart);
-  if (!ui::WithinAmountLimit(monthly) || !ui::WithinAmountLimit(increase))
-    return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(monthly) || !core::WithinAmountLimit(increase))
+    return core::Warning{res::text::kOverflow};
 
   BonusLoanCalcResult result;
   result.monthlyPayment = static_cast<int32_t>(monthly);  // within the limit, so it fits
   result.bonusIncrease = static_cast<int32_t>(increase);
   const int64_t total = int64_t{result.monthlyPayment} * in.years * 12 +
                         int64_t{result.bonusIncrease} * in.bonusCount * in.years;
-  if (!ui::WithinAmountLimit(total)) return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(total)) return core::Warning{res::text::kOverflow};
   result.bonusMonthPayment =
       static_cast<double>(int64_t{result.bonusIncrease} + result.monthlyPayment) / 10000.0;
   result.totalPayment = static_cast<double>(total) / 10000.0;

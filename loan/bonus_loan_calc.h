@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace loan {
 
@@ -24,8 +24,8 @@ struct BonusLoanCalcResult {
   double totalPayment = 0.0;      // 万円
 };
 
-// A value outside what its field accepts gives ui::kAlreadyReported: the field
+// A value outside what its field accepts gives core::kAlreadyReported: the field
 // exchange has shown its message, and nothing is computed.
-ui::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& input);
+core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& input);
 
 }  // namespace loan

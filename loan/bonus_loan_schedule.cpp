@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/checked_math.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 namespace {
 
-const ui::Warning kOverflow{res::text::kOverflow};
+const core::Warning kOverflow{res::text::kOverflow};
 
 int MonthOf(int64_t index) { return static_cast<int>(index % 12) + 1; }
 
@@ -74,8 +74,8 @@ double OrdinaryInstallment(double annualPercent, const BonusRepaymentTerms& t) {
 // One row, or nullopt when an amount does not fit 32 bits.
 std::optional<BonusScheduleRow> Row(int64_t index, int number, int64_t payment, int64_t interest,
                                     int64_t principal, int64_t balance) {
-  auto p = ui::Narrow(payment), i = ui::Narrow(interest), k = ui::Narrow(principal),
-       b = ui::Narrow(balance);
+  auto p = core::Narrow(payment), i = core::Narrow(interest), k = core::Narrow(principal),
+       b = core::Narrow(balance);
   if (!p || !i || !k || !b) return std::nullopt;
   BonusScheduleRow row;
   row.year = static_cast<int>(index / 12);
@@ -90,7 +90,7 @@ std::optional<BonusScheduleRow> Row(int64_t index, int number, int64_t payment, 
 
 }  // namespace
 
-ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
+core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
   BonusLoanSchedule schedule;
   schedule.installments = t.installments;
   schedule.loan = t.loan;
@@ -102,7 +102,7 @@ ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
   size_t nextBonus = 0;
   for (int i = 1; i <= t.installments; ++i) {
     const std::optional<int64_t> interest =
-        ui::TruncToInt64(static_cast<double>(balance) * t.monthlyRate);
+        core::TruncToInt64(static_cast<double>(balance) * t.monthlyRate);
     if (!interest) return kOverflow;
     const bool bonus =
         nextBonus < t.bonusInstallments.size() && t.bonusInstallments[nextBonus] == i;
@@ -126,38 +126,38 @@ ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
   }
   totalInterest += t.deferralInterest;
 
-  const std::optional<int32_t> interest = ui::Narrow(totalInterest);
-  const std::optional<int32_t> principal = ui::Narrow(totalPrincipal);
-  if (!interest || !principal || !ui::Narrow(totalInterest + totalPrincipal)) return kOverflow;
+  const std::optional<int32_t> interest = core::Narrow(totalInterest);
+  const std::optional<int32_t> principal = core::Narrow(totalPrincipal);
+  if (!interest || !principal || !core::Narrow(totalInterest + totalPrincipal)) return kOverflow;
   schedule.totalInterest = *interest;
   schedule.totalPrincipal = *principal;
   return schedule;
 }
 
-ui::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& in) {
-  if (!WithinFieldRanges(in)) return ui::kAlreadyReported;
+core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& in) {
+  if (!WithinFieldRanges(in)) return core::kAlreadyReported;
   BonusRepaymentTerms terms;
   terms.installments = Installments(in);
   terms.firstIndex = int64_t{in.startYear} * 12 + in.startMonth - 1;
-  if (!DatesShowable(terms.firstIndex, terms.installments)) return ui::kAlreadyReported;
+  if (!DatesShowable(terms.firstIndex, terms.installments)) return core::kAlreadyReported;
 
-  const std::optional<int32_t> loan = ui::Narrow(int64_t{in.loanAmount} * 10000);
+  const std::optional<int32_t> loan = core::Narrow(int64_t{in.loanAmount} * 10000);
   if (!loan) return kOverflow;
   terms.loan = *loan;
   terms.monthlyRate = in.annualRate / 1200.0;
 
   if (MonthsOverlap(in))
-    return ui::Warning{in.bonusCount == 2 ? res::text::kBonusMonthsOverlapTwo
+    return core::Warning{in.bonusCount == 2 ? res::text::kBonusMonthsOverlapTwo
                                           : res::text::kBonusMonthsOverlapThree};
   const int64_t borrowed = int64_t{in.loanYear} * 12 + in.loanMonth - 1;
-  if (terms.firstIndex < borrowed) return ui::Warning{res::text::kLoanDateAfterStart};
+  if (terms.firstIndex < borrowed) return core::Warning{res::text::kLoanDateAfterStart};
 
   // Simple interest on the whole loan from the borrowing to installment 1. Only
   // dates their fields refused lie far enough apart to pass 64 bits.
   const int64_t months = terms.firstIndex - borrowed;
   if (terms.loan != 0 && months > INT64_MAX / terms.loan) return kOverflow;
   const std::optional<int32_t> deferral =
-      ui::TruncToInt32(static_cast<double>(terms.loan * months) * terms.monthlyRate);
+      core::TruncToInt32(static_cast<double>(terms.loan * months) * terms.monthlyRate);
   if (!deferral) return kOverflow;
   terms.deferralInterest = *deferral;
 
@@ -165,21 +165,21 @@ ui::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput&
   for (int i = 1; i < terms.installments; ++i)
     if (IsBonusMonth(in, MonthOf(terms.firstIndex + i - 1))) terms.bonusInstallments.push_back(i);
   const int64_t c = static_cast<int64_t>(terms.bonusInstallments.size());
-  if (c == 0) return ui::Warning{res::text::kNoBonusInTerm};
+  if (c == 0) return core::Warning{res::text::kNoBonusInTerm};
 
-  const std::optional<int32_t> bonus = ui::TruncToInt32(in.bonusMonthPayment * 10000.0);
+  const std::optional<int32_t> bonus = core::TruncToInt32(in.bonusMonthPayment * 10000.0);
   // b × c is compared whole: a product past 32 bits is an overflow, never a wrap.
-  if (!bonus || !ui::Narrow(*bonus * c)) return kOverflow;
-  if (*bonus * c >= terms.loan) return ui::Warning{res::text::kBonusesAloneRepay};
+  if (!bonus || !core::Narrow(*bonus * c)) return kOverflow;
+  if (*bonus * c >= terms.loan) return core::Warning{res::text::kBonusesAloneRepay};
   terms.bonusPayment = *bonus;
 
   const std::optional<int32_t> installment =
-      ui::TruncToInt32(OrdinaryInstallment(in.annualRate, terms));
+      core::TruncToInt32(OrdinaryInstallment(in.annualRate, terms));
   if (!installment || *installment < 0) return kOverflow;
-  if (*installment > *bonus) return ui::Warning{res::text::kBonusPaymentTooSmall};
+  if (*installment > *bonus) return core::Warning{res::text::kBonusPaymentTooSmall};
   terms.installment = *installment;
 
-  ui::Outcome<BonusLoanSchedule> schedule = WalkBonusSchedule(terms);
+  core::Outcome<BonusLoanSchedule> schedule = WalkBonusSchedule(terms);
   if (auto* result = std::get_if<BonusLoanSchedule>(&schedule))
     result->periodInMonths = in.periodMode != kPeriodInYears;
   return schedule;

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace loan {
 
@@ -59,10 +59,10 @@ struct BonusRepaymentTerms {
 // The rows and totals of repaying the loan on these terms; an amount beyond 32
 // bits gives the overflow warning. A payment that would reach or pass what is
 // owed pays the balance with its interest instead and is the last row.
-ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& terms);
+core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& terms);
 
 // The schedule, or the warning that stops it. A value outside what its field
-// accepts gives ui::kAlreadyReported: the field exchange has shown its message.
-ui::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& input);
+// accepts gives core::kAlreadyReported: the field exchange has shown its message.
+core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& input);
 
 }  // namespace loan

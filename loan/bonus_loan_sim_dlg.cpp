@@ -117,8 +117,8 @@ void CBonusLoanSimDlg::OnRadioMonths() { m_nPeriodMode = kPeriodInMonths; }
 void CBonusLoanSimDlg::OnSaveToFile() {
   SaveReportToFile(res::text::kBonusReportName, [this]() -> std::optional<std::string> {
     UpdateData(true);
-    ui::Outcome<BonusLoanSchedule> outcome = ComputeBonusLoanSchedule(Input());
-    if (const ui::Warning* warning = std::get_if<ui::Warning>(&outcome)) {
+    core::Outcome<BonusLoanSchedule> outcome = ComputeBonusLoanSchedule(Input());
+    if (const core::Warning* warning = std::get_if<core::Warning>(&outcome)) {
       if (!warning->text.empty()) Warn(warning->text);
       return std::nullopt;
     }

@@ -1,9 +1,9 @@
 #include "loan/equal_payment_loan_dlg.h"
 
 #include "loan/calendar.h"
-#include "loan/loan_dialog_input.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
+#include "loan/loan_dialog_input.h"
 #include "loan/schedule_cells.h"
 #include "res/ids.h"
 #include "res/texts.h"
@@ -91,7 +91,7 @@ void CEqualPaymentLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
 
 std::optional<std::string> CEqualPaymentLoanDlg::WriteReport() {
   UpdateData(true);  // as Calc: the report goes on with the members as they stand
-  const ui::Outcome<EqualPaymentSchedule> outcome =
+  const core::Outcome<EqualPaymentSchedule> outcome =
       ComputeEqualPaymentSchedule(LoanInputOf(*this));
   const EqualPaymentSchedule* schedule = ResultOrWarn(outcome);
   if (schedule == nullptr) return std::nullopt;

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "core/checked_math.h"
 #include "loan/calendar.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 namespace {
@@ -31,18 +31,18 @@ std::optional<int32_t> Installment(const LoanStart& start) {
     const double g = start.monthly ? std::pow(1.0 + r, n) : std::pow(r / 12.0 + 1.0, n);
     t = 1.0 - 1.0 / g;
   }
-  return ui::TruncToInt32(start.monthly ? b * r / t : b * r / 12.0 / t);
+  return core::TruncToInt32(start.monthly ? b * r / t : b * r / 12.0 / t);
 }
 
 }  // namespace
 
-ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
-  ui::Outcome<LoanStart> started = StartLoan(input);
-  if (const ui::Warning* warning = std::get_if<ui::Warning>(&started)) return *warning;
+core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
+  core::Outcome<LoanStart> started = StartLoan(input);
+  if (const core::Warning* warning = std::get_if<core::Warning>(&started)) return *warning;
   const LoanStart& start = std::get<LoanStart>(started);
 
   std::optional<int32_t> installment = Installment(start);
-  if (!installment) return ui::Warning{res::text::kOverflow};
+  if (!installment) return core::Warning{res::text::kOverflow};
 
   EqualPaymentSchedule schedule;
   schedule.monthly = start.monthly;
@@ -88,13 +88,13 @@ ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& i
     totalInterest += row.interest;
     totalPrincipal += row.principal;
     balance = row.balance;
-    if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+    if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
     if (last) break;
   }
   schedule.totalInterest = amount(totalInterest);
   schedule.totalPrincipal = amount(totalPrincipal);
   schedule.grandTotal = amount(totalPrincipal + totalInterest);
-  if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
   return schedule;
 }
 

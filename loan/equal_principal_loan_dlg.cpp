@@ -1,9 +1,9 @@
 #include "loan/equal_principal_loan_dlg.h"
 
 #include "loan/calendar.h"
-#include "loan/loan_dialog_input.h"
 #include "loan/equal_principal_report.h"
 #include "loan/equal_principal_schedule.h"
+#include "loan/loan_dialog_input.h"
 #include "loan/schedule_cells.h"
 #include "res/ids.h"
 #include "res/texts.h"
@@ -91,7 +91,7 @@ void CEqualPrincipalLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
 
 std::optional<std::string> CEqualPrincipalLoanDlg::WriteReport() {
   UpdateData(true);  // as Calc: the report goes on with the members as they stand
-  const ui::Outcome<EqualPrincipalSchedule> outcome =
+  const core::Outcome<EqualPrincipalSchedule> outcome =
       ComputeEqualPrincipalSchedule(LoanInputOf(*this));
   const EqualPrincipalSchedule* schedule = ResultOrWarn(outcome);
   if (schedule == nullptr) return std::nullopt;

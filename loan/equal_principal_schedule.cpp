@@ -7,9 +7,9 @@
 
 namespace loan {
 
-ui::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInput& input) {
-  ui::Outcome<LoanStart> started = StartLoan(input);
-  if (const ui::Warning* warning = std::get_if<ui::Warning>(&started)) return *warning;
+core::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInput& input) {
+  core::Outcome<LoanStart> started = StartLoan(input);
+  if (const core::Warning* warning = std::get_if<core::Warning>(&started)) return *warning;
   const LoanStart& start = std::get<LoanStart>(started);
 
   EqualPrincipalSchedule schedule;
@@ -53,12 +53,12 @@ ui::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInpu
     totalPayment += row.payment;
     totalPrincipal += row.principal;
     balance = row.balance;
-    if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+    if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
   }
   schedule.totalInterest = amount(totalInterest);
   schedule.totalPayment = amount(totalPayment);
   schedule.totalPrincipal = amount(totalPrincipal);
-  if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
   return schedule;
 }
 

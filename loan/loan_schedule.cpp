@@ -1,34 +1,34 @@
 #include "loan/loan_schedule.h"
 
+#include "core/checked_math.h"
 #include "loan/calendar.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 
 int32_t AmountGuard::operator()(int64_t amount) {
-  std::optional<int32_t> narrow = ui::Narrow(amount);
+  std::optional<int32_t> narrow = core::Narrow(amount);
   if (!narrow) overflowed_ = true;
   return narrow.value_or(0);
 }
 
 int32_t AmountGuard::Trunc(double value) {
-  std::optional<int32_t> truncated = ui::TruncToInt32(value);
+  std::optional<int32_t> truncated = core::TruncToInt32(value);
   if (!truncated) overflowed_ = true;
   return truncated.value_or(0);
 }
 
-ui::Outcome<LoanStart> StartLoan(const LoanInput& input) {
+core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
   const int64_t start = int64_t{input.repayStartYear} * 12 + input.repayStartMonth;
   const int64_t taken = int64_t{input.loanYear} * 12 + input.loanMonth;
-  if (start - taken < 0) return ui::Warning{res::text::kLoanDateAfterStart};
+  if (start - taken < 0) return core::Warning{res::text::kLoanDateAfterStart};
   const int64_t deferralMonths = start - taken;
 
   // Inputs that failed validation in a way the schedule cannot take.
   const int n = input.paymentCount;
-  if (n < 1 || n > kMaxPaymentCount) return ui::Warning{};
+  if (n < 1 || n > kMaxPaymentCount) return core::Warning{};
   const int64_t counter = MonthCounter(input.repayStartYear, input.repayStartMonth);
-  if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return ui::Warning{};
+  if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return core::Warning{};
 
   LoanStart loan;
   loan.monthly = input.rateMode == kMonthRate;
@@ -43,7 +43,7 @@ ui::Outcome<LoanStart> StartLoan(const LoanInput& input) {
   const double r = loan.rate;
   const double d = static_cast<double>(deferralMonths);
   loan.deferralInterest = amount.Trunc(loan.monthly ? b * r * d : b * r / 12.0 * d);
-  if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
   return loan;
 }
 

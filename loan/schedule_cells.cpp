@@ -1,18 +1,18 @@
 #include "loan/schedule_cells.h"
 
-#include "ui/text_format.h"
+#include "core/text_format.h"
 
 namespace loan {
 namespace {
 
-std::string Yen(int32_t amount) { return ui::FormatText("%10d", amount); }
+std::string Yen(int32_t amount) { return core::FormatText("%10d", amount); }
 
 // The three columns that both layouts begin with.
 ui::ScheduleRowTexts DatedRow(const ScheduleRow& row) {
   ui::ScheduleRowTexts cells;
-  cells[0] = ui::FormatText("%4d.%2d", row.year, row.month);
-  cells[1] = ui::FormatText("%2d", row.days);
-  cells[2] = ui::FormatText("%3d", row.number);
+  cells[0] = core::FormatText("%4d.%2d", row.year, row.month);
+  cells[1] = core::FormatText("%2d", row.days);
+  cells[2] = core::FormatText("%3d", row.number);
   return cells;
 }
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "core/outcome.h"
 #include "ui/dialog.h"
-#include "ui/outcome.h"
 
 namespace ui {
 
@@ -36,7 +36,7 @@ class CCalculatorDlg : public CDialog {
   // go into the members through `store`, then every control is refreshed.
   // kAlreadyReported writes nothing and shows nothing more.
   template <class Result, class Store>
-  void ApplyOutcome(const Outcome<Result>& outcome, Store store) {
+  void ApplyOutcome(const core::Outcome<Result>& outcome, Store store) {
     const Result* result = ResultOrWarn(outcome);
     if (result == nullptr) return;
     store(*result);
@@ -46,8 +46,8 @@ class CCalculatorDlg : public CDialog {
   // The result, or nullptr after showing the warning that stopped the
   // calculation (none when its text is empty).
   template <class Result>
-  const Result* ResultOrWarn(const Outcome<Result>& outcome) {
-    if (const Warning* warning = std::get_if<Warning>(&outcome)) {
+  const Result* ResultOrWarn(const core::Outcome<Result>& outcome) {
+    if (const core::Warning* warning = std::get_if<core::Warning>(&outcome)) {
       if (!warning->text.empty()) Warn(warning->text);
       return nullptr;
     }

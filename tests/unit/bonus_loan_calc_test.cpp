@@ -92,8 +92,8 @@ TEST(ComputeBonusLoanCalc, ValuesTheFieldsRefusedComputeNothingSilently) {
   };
   for (const BonusLoanCalcInput& input : refused) {
     auto outcome = ComputeBonusLoanCalc(input);
-    ASSERT_TRUE(std::holds_alternative<ui::Warning>(outcome));
-    EXPECT_TRUE(std::get<ui::Warning>(outcome).text.empty());
+    ASSERT_TRUE(std::holds_alternative<core::Warning>(outcome));
+    EXPECT_TRUE(std::get<core::Warning>(outcome).text.empty());
   }
 }
 
@@ -109,7 +109,7 @@ TEST(ComputeBonusLoanCalc, RandomLoansStayWithinTheirParts) {
     const int count = uniform(1, 12);
     const double rate = uniform(0, 100000) / 1000.0;
     auto outcome = ComputeBonusLoanCalc(Loan(loan, years, count, rate, portion));
-    if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+    if (auto* warning = std::get_if<core::Warning>(&outcome)) {
       EXPECT_EQ(warning->text, res::text::kOverflow);
       continue;
     }

@@ -216,8 +216,8 @@ TEST(ComputeBonusLoanSchedule, ValuesTheFieldsRefusedComputeNothingSilently) {
     BonusLoanSimInput in = TenYearLoan();
     change(in);
     auto outcome = ComputeBonusLoanSchedule(in);
-    return std::holds_alternative<ui::Warning>(outcome) &&
-           std::get<ui::Warning>(outcome).text.empty();
+    return std::holds_alternative<core::Warning>(outcome) &&
+           std::get<core::Warning>(outcome).text.empty();
   };
   EXPECT_TRUE(refused([](BonusLoanSimInput& in) { in.bonusCount = 5; }));
   EXPECT_TRUE(refused([](BonusLoanSimInput& in) { in.bonusCount = INT_MIN; }));
@@ -283,7 +283,7 @@ TEST(ComputeBonusLoanSchedule, RandomLoansNeverGoBelowZero) {
       ExpectConsistent(*s);
       EXPECT_LE(s->rows.size(), static_cast<size_t>(s->installments));
     } else {
-      const std::string_view text = std::get<ui::Warning>(outcome).text;
+      const std::string_view text = std::get<core::Warning>(outcome).text;
       EXPECT_TRUE(text == res::text::kNoBonusInTerm || text == res::text::kBonusesAloneRepay ||
                   text == res::text::kBonusPaymentTooSmall || text == res::text::kOverflow ||
                   text == res::text::kLoanDateAfterStart)

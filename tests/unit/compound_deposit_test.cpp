@@ -26,7 +26,7 @@ CompoundDepositInput Deposit(double amount, int startYear, int startMonth, int e
 
 CompoundDepositResult Ok(const CompoundDepositInput& input) {
   auto outcome = ComputeCompoundDeposit(input);
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+  if (auto* warning = std::get_if<core::Warning>(&outcome)) {
     ADD_FAILURE() << "unexpected warning " << warning->text;
     return {};
   }
@@ -35,7 +35,7 @@ CompoundDepositResult Ok(const CompoundDepositInput& input) {
 
 std::string_view WarningOf(const CompoundDepositInput& input) {
   auto outcome = ComputeCompoundDeposit(input);
-  auto* warning = std::get_if<ui::Warning>(&outcome);
+  auto* warning = std::get_if<core::Warning>(&outcome);
   return warning ? warning->text : std::string_view("(no warning)");
 }
 

@@ -6,8 +6,8 @@
 #include <numeric>
 #include <string_view>
 
+#include "core/outcome.h"
 #include "loan/loan_schedule.h"
-#include "ui/outcome.h"
 
 namespace loan::testing_support {
 
@@ -28,8 +28,8 @@ inline LoanInput Loan(int amount, int count, int loanYear, int loanMonth, int st
 }
 
 template <class Schedule>
-Schedule Ok(const ui::Outcome<Schedule>& outcome) {
-  if (const auto* warning = std::get_if<ui::Warning>(&outcome)) {
+Schedule Ok(const core::Outcome<Schedule>& outcome) {
+  if (const auto* warning = std::get_if<core::Warning>(&outcome)) {
     ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
     return {};
   }
@@ -39,8 +39,8 @@ Schedule Ok(const ui::Outcome<Schedule>& outcome) {
 // The warning's text; "(none)" when the schedule was computed, and "" when it
 // stopped silently.
 template <class Schedule>
-std::string_view WarningOf(const ui::Outcome<Schedule>& outcome) {
-  const auto* warning = std::get_if<ui::Warning>(&outcome);
+std::string_view WarningOf(const core::Outcome<Schedule>& outcome) {
+  const auto* warning = std::get_if<core::Warning>(&outcome);
   return warning ? warning->text : std::string_view("(none)");
 }
 

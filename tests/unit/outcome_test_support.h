@@ -6,14 +6,14 @@
 #include <string>
 #include <variant>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace testing_support {
 
 // The result; a warning fails the test and gives a default result.
 template <class Result>
-Result ResultOf(const ui::Outcome<Result>& outcome) {
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+Result ResultOf(const core::Outcome<Result>& outcome) {
+  if (auto* warning = std::get_if<core::Warning>(&outcome)) {
     ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
     return {};
   }
@@ -22,8 +22,8 @@ Result ResultOf(const ui::Outcome<Result>& outcome) {
 
 // The warning's text, or "(no warning)".
 template <class Result>
-std::string WarningTextOf(const ui::Outcome<Result>& outcome) {
-  auto* warning = std::get_if<ui::Warning>(&outcome);
+std::string WarningTextOf(const core::Outcome<Result>& outcome) {
+  auto* warning = std::get_if<core::Warning>(&outcome);
   return warning ? std::string(warning->text) : "(no warning)";
 }
 

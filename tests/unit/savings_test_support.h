@@ -6,8 +6,8 @@
 #include <string_view>
 #include <variant>
 
+#include "core/outcome.h"
 #include "deposit/savings_plan.h"
-#include "ui/outcome.h"
 
 namespace testing_support {
 
@@ -24,16 +24,16 @@ inline deposit::SavingsInput Savings(double installment, int startYear, int star
   return input;
 }
 
-inline deposit::SavingsResult ResultOf(const ui::Outcome<deposit::SavingsResult>& outcome) {
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+inline deposit::SavingsResult ResultOf(const core::Outcome<deposit::SavingsResult>& outcome) {
+  if (auto* warning = std::get_if<core::Warning>(&outcome)) {
     ADD_FAILURE() << "unexpected warning " << warning->text;
     return {};
   }
   return std::get<deposit::SavingsResult>(outcome);
 }
 
-inline std::string_view WarningOf(const ui::Outcome<deposit::SavingsResult>& outcome) {
-  auto* warning = std::get_if<ui::Warning>(&outcome);
+inline std::string_view WarningOf(const core::Outcome<deposit::SavingsResult>& outcome) {
+  auto* warning = std::get_if<core::Warning>(&outcome);
   return warning ? warning->text : std::string_view("(no warning)");
 }
 

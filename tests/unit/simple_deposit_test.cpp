@@ -25,7 +25,7 @@ SimpleDepositInput Deposit(double amount, int startYear, int startMonth, int end
 
 SimpleDepositResult Ok(const SimpleDepositInput& input) {
   auto outcome = ComputeSimpleDeposit(input);
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
+  if (auto* warning = std::get_if<core::Warning>(&outcome)) {
     ADD_FAILURE() << "unexpected warning " << warning->text;
     return {};
   }
@@ -34,7 +34,7 @@ SimpleDepositResult Ok(const SimpleDepositInput& input) {
 
 std::string_view WarningOf(const SimpleDepositInput& input) {
   auto outcome = ComputeSimpleDeposit(input);
-  auto* warning = std::get_if<ui::Warning>(&outcome);
+  auto* warning = std::get_if<core::Warning>(&outcome);
   return warning ? warning->text : std::string_view("(no warning)");
 }
 

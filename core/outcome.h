@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-namespace ui {
+namespace core {
 
 struct Warning {
   // Empty when the inputs failed their field validation in a way that cannot
@@ -20,4 +20,4 @@ inline constexpr Warning kAlreadyReported{};
 template <class Result>
 using Outcome = std::variant<Warning, Result>;
 
-}  // namespace ui
+}  // namespace core

@@ -1,8 +1,8 @@
-#include "ui/checked_math.h"
+#include "core/checked_math.h"
 
 #include <cmath>
 
-namespace ui {
+namespace core {
 
 std::optional<int32_t> TruncToInt32(double value) {
   // Written as "not inside" so that NaN falls out too.
@@ -35,4 +35,4 @@ std::optional<int32_t> Narrow(int64_t value) {
   return static_cast<int32_t>(value);
 }
 
-}  // namespace ui
+}  // namespace core

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace ui {
+namespace core {
 
 // Upper limit of validated large fields and of computed amounts.
 inline constexpr int32_t kAmountLimit = 2147483600;
@@ -29,4 +29,4 @@ std::optional<int32_t> CheckedAdd(int32_t a, int32_t b);
 // A 64-bit value narrowed to 32 bits, when it fits.
 std::optional<int32_t> Narrow(int64_t value);
 
-}  // namespace ui
+}  // namespace core

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace deposit {
+namespace core {
 
 // year × 12 + month, in 64 bits: any int year and month fit, including those a
 // field reported as out of range but that still reach the calculation.
@@ -15,4 +15,4 @@ constexpr int64_t MonthsBetween(int startYear, int startMonth, int endYear, int 
   return MonthIndex(endYear, endMonth) - MonthIndex(startYear, startMonth);
 }
 
-}  // namespace deposit
+}  // namespace core
