@@ -1,8 +1,7 @@
 #include "loan/bonus_loan_sim_dlg.h"
 
-#include <vector>
-
 #include "loan/bonus_loan_report.h"
+#include "loan/schedule_cells.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/data_exchange.h"
@@ -92,10 +91,7 @@ void CBonusLoanSimDlg::OnCalc() {
   m_list.SetupBonusColumns();
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(ComputeBonusLoanSchedule(Input()), [this](const BonusLoanSchedule& schedule) {
-    std::vector<ui::ScheduleRowTexts> rows;
-    rows.reserve(schedule.rows.size());
-    for (const BonusScheduleRow& row : schedule.rows) rows.push_back(BonusRowTexts(row));
-    m_list.AddRows(rows);
+    m_list.AddRows(BonusTableRows(schedule.rows));
     m_dTotalInterest = schedule.totalInterest / 10000.0;
     m_dTotalPayment = (int64_t{schedule.totalInterest} + schedule.totalPrincipal) / 10000.0;
   });
@@ -117,12 +113,10 @@ void CBonusLoanSimDlg::OnRadioMonths() { m_nPeriodMode = kPeriodInMonths; }
 void CBonusLoanSimDlg::OnSaveToFile() {
   SaveReportToFile(res::text::kBonusReportName, [this]() -> std::optional<std::string> {
     UpdateData(true);
-    core::Outcome<BonusLoanSchedule> outcome = ComputeBonusLoanSchedule(Input());
-    if (const core::Warning* warning = std::get_if<core::Warning>(&outcome)) {
-      if (!warning->text.empty()) Warn(warning->text);
-      return std::nullopt;
-    }
-    return BonusReport(std::get<BonusLoanSchedule>(outcome));
+    const core::Outcome<BonusLoanSchedule> outcome = ComputeBonusLoanSchedule(Input());
+    const BonusLoanSchedule* schedule = ResultOrWarn(outcome);
+    if (schedule == nullptr) return std::nullopt;
+    return BonusReport(*schedule);
   });
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "loan/loan_schedule.h"
+#include "loan/schedule_list.h"
 #include "ui/calculator_dialog.h"
-#include "ui/schedule_list.h"
 
 namespace loan {
 
@@ -23,7 +23,7 @@ class CEqualPaymentLoanDlg : public ui::CCalculatorDlg {
 
   // In declaration order; the field exchange handles all but the mode in this order.
   int m_nRateMode;
-  ui::CScheduleList m_list;
+  CScheduleList m_list;
   int m_nLoanAmount;
   double m_dAnnualRate;
   double m_dMonthRate;
