@@ -18,7 +18,7 @@ std::optional<int32_t> TruncToInt32(double value);
 // The real truncated toward zero, when it fits a signed 64-bit integer.
 std::optional<int64_t> TruncToInt64(double value);
 
-// The amount passes the overflow check: 0 <= value <= 2147483600. NaN fails.
+// The amount passes the overflow check: 0 <= value <= kAmountLimit. NaN fails.
 bool WithinAmountLimit(double value);
 bool WithinAmountLimit(int64_t value);
 

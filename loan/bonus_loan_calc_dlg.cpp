@@ -1,5 +1,6 @@
 #include "loan/bonus_loan_calc_dlg.h"
 
+#include "core/checked_math.h"
 #include "res/ids.h"
 #include "ui/data_exchange.h"
 
@@ -34,17 +35,17 @@ void CBonusLoanCalcDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kYears, m_nYears);
   DDV_MinMaxInt(dx, m_nYears, 0, 100);
   DDX_Text(dx, id::kMonthlyPayment, m_nMonthlyPayment);
-  DDV_MinMaxInt(dx, m_nMonthlyPayment, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nMonthlyPayment, 0, core::kAmountLimit);
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kBonusPortion, m_nBonusPortion);
-  DDV_MinMaxInt(dx, m_nBonusPortion, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nBonusPortion, 0, core::kAmountLimit);
   DDX_Text(dx, id::kBonusIncrease, m_nBonusIncrease);
-  DDV_MinMaxInt(dx, m_nBonusIncrease, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nBonusIncrease, 0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
-  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kBonusMonthPayment, m_dBonusMonthPayment);
-  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, core::kAmountLimit);
 }
 
 BonusLoanCalcInput CBonusLoanCalcDlg::Input() const {

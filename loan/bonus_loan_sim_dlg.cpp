@@ -1,5 +1,6 @@
 #include "loan/bonus_loan_sim_dlg.h"
 
+#include "core/checked_math.h"
 #include "loan/bonus_loan_report.h"
 #include "loan/schedule_cells.h"
 #include "res/ids.h"
@@ -39,7 +40,7 @@ void CBonusLoanSimDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Control(dx, id::kList, m_list);
   DDX_Text(dx, id::kBonusMonthPayment, m_dBonusMonthPayment);
-  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
   DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
   DDX_Text(dx, id::kBonusCount, m_nBonusCount);
@@ -53,16 +54,16 @@ void CBonusLoanSimDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kPeriod, m_nPeriod);
   DDV_MinMaxInt(dx, m_nPeriod, 0, 100);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
-  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
-  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   const int monthIds[3] = {id::kBonusMonth1, id::kBonusMonth2, id::kBonusMonth3};
   for (int k = 0; k < 3; ++k) {
     DDX_Text(dx, monthIds[k], m_nBonusMonth[k]);
     DDV_MinMaxInt(dx, m_nBonusMonth[k], 1, 12);
   }
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kRepayStartMonth, m_nRepayStartMonth);
   DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
   DDX_RadioGroup(dx, id::kRadioYears, id::kRadioMonths,

@@ -1,5 +1,6 @@
 #include "loan/equal_payment_loan_dlg.h"
 
+#include "core/checked_math.h"
 #include "loan/calendar.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
@@ -42,7 +43,7 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Control(dx, id::kList, m_list);
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
   DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 200.0);
   DDX_Text(dx, id::kMonthRate, m_dMonthRate);
@@ -58,9 +59,9 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
   DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
   DDX_Text(dx, id::kTotalPrincipal, m_dTotalPrincipal);
-  DDV_MinMaxDouble(dx, m_dTotalPrincipal, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPrincipal, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
-  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
   DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioMonthRate,
                  m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
 }

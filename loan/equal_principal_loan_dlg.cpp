@@ -1,5 +1,6 @@
 #include "loan/equal_principal_loan_dlg.h"
 
+#include "core/checked_math.h"
 #include "loan/calendar.h"
 #include "loan/equal_principal_report.h"
 #include "loan/equal_principal_schedule.h"
@@ -42,7 +43,7 @@ void CEqualPrincipalLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Control(dx, id::kList, m_list);
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kPaymentCount, m_nPaymentCount);
   DDV_MinMaxInt(dx, m_nPaymentCount, 1, kMaxPaymentCount);
   DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
@@ -58,9 +59,9 @@ void CEqualPrincipalLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
   DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
-  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
-  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
   DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioMonthRate,
                  m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
 }
