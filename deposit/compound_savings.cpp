@@ -4,15 +4,11 @@
 
 #include "core/checked_math.h"
 #include "core/month_index.h"
+#include "core/tiny_rate.h"
 #include "res/texts.h"
 
 namespace deposit {
 namespace {
-
-// Below this yield (percent) the closed form loses its digits: x − 1 is a few
-// units in the last place of x, and (x^(n+1) − x) / i turns rounding into
-// millions of yen of interest.
-constexpr double kTinyYield = 0.001;
 
 // Σ (x^k − 1) for k = 1 … n, x = 1 + i: the interest that one yen of each
 // installment has earned by the end. Never negative for i ≥ 0.
@@ -35,7 +31,7 @@ double InterestPerYen(double i, int64_t months) {
 // The installments with their compound interest: A × (x + x² + … + xⁿ).
 double GrossMaturityAmount(double yield, int64_t months, double installment) {
   const double i = yield / 100.0 / 12.0;
-  if (std::fabs(yield) < kTinyYield) {
+  if (core::IsTinyRate(yield)) {
     // No yield at all, or so little that only the principal and the interest
     // apart keep their digits (a yield of 0 pays in exactly the installments).
     const double paidIn = static_cast<double>(months) * installment;

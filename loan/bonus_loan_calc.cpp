@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/tiny_rate.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
 
@@ -22,7 +23,7 @@ double NearZeroInstallment(double rate, int payments, int64_t principal) {
 double MonthlyPayment(double r, int years, int64_t monthlyPart) {
   const int payments = years * 12;
   const double rate = r / 1200.0;
-  if (rate == 0.0 || IsTinyRate(r)) return NearZeroInstallment(rate, payments, monthlyPart);
+  if (core::IsTinyRate(r)) return NearZeroInstallment(rate, payments, monthlyPart);
   const double f = std::pow(1.0 + rate, static_cast<double>(payments));
   double q = f / (f - 1.0);
   q = q * r;
@@ -36,7 +37,7 @@ double BonusIncrease(double r, int years, int count, int64_t bonusPart) {
   if (count == 0) return 0.0;
   const int payments = count * years;
   const double rate = r / 100.0 / count;
-  if (rate == 0.0 || IsTinyRate(r)) return NearZeroInstallment(rate, payments, bonusPart);
+  if (core::IsTinyRate(r)) return NearZeroInstallment(rate, payments, bonusPart);
   const double g = std::pow(1.0 + rate, static_cast<double>(payments));
   double q = g / (g - 1.0);
   q = q * r;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/checked_math.h"
+#include "core/tiny_rate.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
 
@@ -64,7 +65,7 @@ double OrdinaryInstallment(double annualPercent, const BonusRepaymentTerms& t) {
   if (r == 0.0) return static_cast<double>((t.loan - t.bonusPayment * c) / (n - c));
   const double q = 1.0 + r;
   const double growth = std::pow(q, static_cast<double>(n));
-  const double a = IsTinyRate(annualPercent) ? StableAnnuitySum(r, n) : (growth - 1.0) / r;
+  const double a = core::IsTinyRate(annualPercent) ? StableAnnuitySum(r, n) : (growth - 1.0) / r;
   double g = 0.0;
   for (int i : t.bonusInstallments) g += std::pow(q, static_cast<double>(n - i + 1));
   const double v = growth * static_cast<double>(t.loan);

@@ -4,15 +4,12 @@
 #include <optional>
 
 #include "core/checked_math.h"
+#include "core/tiny_rate.h"
 #include "loan/calendar.h"
 #include "res/texts.h"
 
 namespace loan {
 namespace {
-
-// Below this rate in percent, 1 − 1 / (1 + q)^n loses its digits to
-// cancellation, so the annuity factor is computed another way there.
-constexpr double kTinyRatePercent = 0.001;
 
 // The installment A: the annuity payment at the monthly rate, truncated; the
 // loan over the count at a rate of 0. Nullopt when it does not fit 32 bits.
@@ -23,7 +20,7 @@ std::optional<int32_t> Installment(const LoanStart& start) {
   if (r == 0.0) return static_cast<int32_t>(start.loan / start.count);  // no interest at all
 
   double t;
-  if (std::fabs(start.ratePercent) < kTinyRatePercent) {
+  if (core::IsTinyRate(start.ratePercent)) {
     // The same 1 − (1 + q)^−n without subtracting two numbers close to 1.
     const double q = start.monthly ? r : r / 12.0;
     t = -std::expm1(-n * std::log1p(q));
