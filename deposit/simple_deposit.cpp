@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
 #include "res/texts.h"
 
 namespace deposit {
@@ -14,9 +15,8 @@ core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput
 
   // Every month counts as 30 days. Wide arithmetic, since a month or year that
   // failed its validation still reaches here.
-  int64_t start = int64_t{input.startYear} * 12 + input.startMonth;
-  int64_t end = int64_t{input.endYear} * 12 + input.endMonth;
-  int64_t days = (end - start) * 30;
+  const int64_t days =
+      core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth) * 30;
   if (days < 0) return core::Warning{res::text::kDateWrong};
 
   const double t = input.taxRate / 100.0;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
 #include "core/tiny_rate.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
@@ -14,8 +15,6 @@ namespace loan {
 namespace {
 
 const core::Warning kOverflow{res::text::kOverflow};
-
-int MonthOf(int64_t index) { return static_cast<int>(index % 12) + 1; }
 
 bool IsBonusMonth(const BonusLoanSimInput& in, int month) {
   for (int k = 0; k < in.bonusCount; ++k)
@@ -41,9 +40,9 @@ bool WithinFieldRanges(const BonusLoanSimInput& in) {
 
 // The term's months must be dates a row can show: not before year 0 and no
 // year beyond an int. Only a date its field refused fails this.
-bool DatesShowable(int64_t firstIndex, int installments) {
-  const int64_t lastIndex = firstIndex + installments - 1;
-  return firstIndex >= 0 && lastIndex / 12 <= INT_MAX;
+bool DatesShowable(int64_t firstCounter, int installments) {
+  const int64_t lastCounter = firstCounter + installments - 1;
+  return firstCounter >= 0 && core::YearOfCounter(lastCounter) <= INT_MAX;
 }
 
 bool MonthsOverlap(const BonusLoanSimInput& in) {
@@ -73,14 +72,14 @@ double OrdinaryInstallment(double annualPercent, const BonusRepaymentTerms& t) {
 }
 
 // One row, or nullopt when an amount does not fit 32 bits.
-std::optional<BonusScheduleRow> Row(int64_t index, int number, int64_t payment, int64_t interest,
+std::optional<BonusScheduleRow> Row(int64_t counter, int number, int64_t payment, int64_t interest,
                                     int64_t principal, int64_t balance) {
   auto p = core::Narrow(payment), i = core::Narrow(interest), k = core::Narrow(principal),
        b = core::Narrow(balance);
   if (!p || !i || !k || !b) return std::nullopt;
   BonusScheduleRow row;
-  row.year = static_cast<int>(index / 12);
-  row.month = MonthOf(index);
+  row.year = static_cast<int>(core::YearOfCounter(counter));
+  row.month = core::MonthOfCounter(counter);
   row.number = number;
   row.payment = *p;
   row.interest = *i;
@@ -114,7 +113,7 @@ core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t)
     const int64_t principal = payment - *interest;
     // Installment 1 also pays the interest from the borrowing up to it.
     const int64_t deferral = i == 1 ? t.deferralInterest : 0;
-    std::optional<BonusScheduleRow> row = Row(t.firstIndex + i - 1, i, payment + deferral,
+    std::optional<BonusScheduleRow> row = Row(t.firstCounter + i - 1, i, payment + deferral,
                                               *interest + deferral, principal, balance - principal);
     if (!row) return kOverflow;
     row->bonus = bonus && !last;
@@ -139,8 +138,8 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   if (!WithinFieldRanges(in)) return core::kAlreadyReported;
   BonusRepaymentTerms terms;
   terms.installments = Installments(in);
-  terms.firstIndex = int64_t{in.startYear} * 12 + in.startMonth - 1;
-  if (!DatesShowable(terms.firstIndex, terms.installments)) return core::kAlreadyReported;
+  terms.firstCounter = core::MonthCounter(in.startYear, in.startMonth);
+  if (!DatesShowable(terms.firstCounter, terms.installments)) return core::kAlreadyReported;
 
   const std::optional<int32_t> loan = core::Narrow(int64_t{in.loanAmount} * 10000);
   if (!loan) return kOverflow;
@@ -150,12 +149,12 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   if (MonthsOverlap(in))
     return core::Warning{in.bonusCount == 2 ? res::text::kBonusMonthsOverlapTwo
                                           : res::text::kBonusMonthsOverlapThree};
-  const int64_t borrowed = int64_t{in.loanYear} * 12 + in.loanMonth - 1;
-  if (terms.firstIndex < borrowed) return core::Warning{res::text::kLoanDateAfterStart};
+  const int64_t borrowed = core::MonthCounter(in.loanYear, in.loanMonth);
+  if (terms.firstCounter < borrowed) return core::Warning{res::text::kLoanDateAfterStart};
 
   // Simple interest on the whole loan from the borrowing to installment 1. Only
   // dates their fields refused lie far enough apart to pass 64 bits.
-  const int64_t months = terms.firstIndex - borrowed;
+  const int64_t months = terms.firstCounter - borrowed;
   if (terms.loan != 0 && months > INT64_MAX / terms.loan) return kOverflow;
   const std::optional<int32_t> deferral =
       core::TruncToInt32(static_cast<double>(terms.loan * months) * terms.monthlyRate);
@@ -164,7 +163,8 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
 
   // The last installment pays off the rest, whatever its month.
   for (int i = 1; i < terms.installments; ++i)
-    if (IsBonusMonth(in, MonthOf(terms.firstIndex + i - 1))) terms.bonusInstallments.push_back(i);
+    if (IsBonusMonth(in, core::MonthOfCounter(terms.firstCounter + i - 1)))
+      terms.bonusInstallments.push_back(i);
   const int64_t c = static_cast<int64_t>(terms.bonusInstallments.size());
   if (c == 0) return core::Warning{res::text::kNoBonusInTerm};
 

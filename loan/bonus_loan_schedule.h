@@ -47,7 +47,7 @@ struct BonusLoanSchedule {
 
 // What a schedule is walked with, once its ordinary installment is known.
 struct BonusRepaymentTerms {
-  int64_t firstIndex = 0;  // month of installment 1 as year × 12 + month − 1, not negative
+  int64_t firstCounter = 0;  // month counter of installment 1 (core/month_index.h), not negative
   int installments = 0;    // N
   std::vector<int> bonusInstallments;  // ascending, each below N
   int32_t loan = 0;

@@ -1,6 +1,7 @@
 #include "loan/loan_schedule.h"
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
 #include "loan/calendar.h"
 #include "res/texts.h"
 
@@ -19,15 +20,14 @@ int32_t AmountGuard::Trunc(double value) {
 }
 
 core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
-  const int64_t start = int64_t{input.repayStartYear} * 12 + input.repayStartMonth;
-  const int64_t taken = int64_t{input.loanYear} * 12 + input.loanMonth;
-  if (start - taken < 0) return core::Warning{res::text::kLoanDateAfterStart};
-  const int64_t deferralMonths = start - taken;
+  const int64_t deferralMonths = core::MonthsBetween(input.loanYear, input.loanMonth,
+                                                     input.repayStartYear, input.repayStartMonth);
+  if (deferralMonths < 0) return core::Warning{res::text::kLoanDateAfterStart};
 
   // Inputs that failed validation in a way the schedule cannot take.
   const int n = input.paymentCount;
   if (n < 1 || n > kMaxPaymentCount) return core::Warning{};
-  const int64_t counter = MonthCounter(input.repayStartYear, input.repayStartMonth);
+  const int64_t counter = core::MonthCounter(input.repayStartYear, input.repayStartMonth);
   if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return core::Warning{};
 
   LoanStart loan;

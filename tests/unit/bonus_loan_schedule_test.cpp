@@ -95,7 +95,7 @@ TEST(ComputeBonusLoanSchedule, APaymentNeverTakesTheBalanceBelowZero) {
   in.bonusMonths = {4, 8, 12};
   BonusLoanSchedule solved = Ok(in);
   BonusRepaymentTerms terms;
-  terms.firstIndex = 2000 * 12 + 4;
+  terms.firstCounter = 2000 * 12 + 4;
   terms.installments = 120;
   for (const BonusScheduleRow& row : solved.rows)
     if (row.bonus) terms.bonusInstallments.push_back(row.number);
