@@ -29,4 +29,19 @@ std::optional<int32_t> CheckedAdd(int32_t a, int32_t b);
 // A 64-bit value narrowed to 32 bits, when it fits.
 std::optional<int32_t> Narrow(int64_t value);
 
+// How the loans turn their intermediates into 32-bit amounts: each conversion
+// gives the amount, or 0 when it does not fit, and the guard remembers that one
+// did not, for the calculation to stop with core::kOverflow where it checks.
+class AmountGuard {
+ public:
+  // The 64-bit value as a 32-bit amount.
+  int32_t operator()(int64_t amount);
+  // trunc(value) as a 32-bit amount; NaN and infinities do not fit.
+  int32_t Trunc(double value);
+  bool Overflowed() const { return overflowed_; }
+
+ private:
+  bool overflowed_ = false;
+};
+
 }  // namespace core

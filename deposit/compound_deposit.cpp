@@ -75,19 +75,18 @@ core::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDeposi
   const double gross = Compound(1.0 + r / 100.0, periods, principal);
   // The tax leaves each period's interest before it compounds.
   const double net = Compound(1.0 + (r / 100.0) * (1.0 - t), periods, principal);
-  if (!core::WithinAmountLimit(net) || !core::WithinAmountLimit(gross))
-    return core::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(net) || !core::WithinAmountLimit(gross)) return core::kOverflow;
   // More periods than the count field holds come only from years beyond their
   // range. Shown, such a count would fail every later exchange at a field the
   // user cannot edit, and Calc would then ignore what is typed after it.
-  if (periods > kMaxPeriodCount) return core::Warning{res::text::kOverflow};
+  if (periods > kMaxPeriodCount) return core::kOverflow;
   // Below the principal only with a negative rate or a tax above 100 %; a
   // principal far beyond 32 bits then leaves an interest no yen field holds.
   const std::optional<int32_t> interest = core::TruncToInt32(net - principal);
   const YearMonth end = LastPeriodEnd(input, periods);
   const std::optional<int32_t> endYear = core::Narrow(end.year);
   const std::optional<int32_t> endMonth = core::Narrow(end.month);
-  if (!interest || !endYear || !endMonth) return core::Warning{res::text::kOverflow};
+  if (!interest || !endYear || !endMonth) return core::kOverflow;
 
   CompoundDepositResult result;
   result.periodCount = static_cast<int32_t>(periods);

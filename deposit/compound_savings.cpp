@@ -57,12 +57,11 @@ core::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
   const double tax = std::trunc(interest * input.taxRate / 100.0);
   const double net = interest - tax;
 
-  if (!core::WithinAmountLimit(gross) || !core::WithinAmountLimit(net))
-    return core::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(gross) || !core::WithinAmountLimit(net)) return core::kOverflow;
   // The tax has no limit of its own; only a negative yield with a tax of 100 %
   // can leave one beyond 32 bits after the checks above.
   const std::optional<int32_t> taxYen = core::TruncToInt32(tax);
-  if (!taxYen) return core::Warning{res::text::kOverflow};
+  if (!taxYen) return core::kOverflow;
 
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

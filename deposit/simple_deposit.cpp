@@ -11,7 +11,7 @@ namespace deposit {
 core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input) {
   // The principal is held in whole yen; a deposit beyond 32 bits cannot be.
   std::optional<int32_t> principal = core::TruncToInt32(input.depositAmount * 10000.0);
-  if (!principal) return core::Warning{res::text::kOverflow};
+  if (!principal) return core::kOverflow;
 
   // Every month counts as 30 days. Wide arithmetic, since a month or year that
   // failed its validation still reaches here.
@@ -36,9 +36,9 @@ core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput
   tax = tax * d;
   tax = tax / divisor;
 
-  if (!core::WithinAmountLimit(net)) return core::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(net)) return core::kOverflow;
   std::optional<int32_t> taxYen = core::TruncToInt32(tax);
-  if (!taxYen) return core::Warning{res::text::kOverflow};
+  if (!taxYen) return core::kOverflow;
 
   SimpleDepositResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

@@ -15,7 +15,7 @@ core::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
   if (months < 0) return core::Warning{res::text::kPeriodSettingWrong};
   const double n = static_cast<double>(months);
   const double installment = input.installment * 10000.0;  // yen, not truncated
-  if (input.taxRate > 100.0) return core::Warning{res::text::kTaxRateRange};
+  if (input.taxRate > kMaxTaxRate) return core::Warning{res::text::kTaxRateRange};
 
   const double paidIn = std::trunc(n * installment);
   // The k-th installment earns k months of interest, n (n + 1) / 2 installment-
@@ -31,7 +31,7 @@ core::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
 
   if (!core::WithinAmountLimit(paidIn) || !core::WithinAmountLimit(net) ||
       !core::WithinAmountLimit(tax))
-    return core::Warning{res::text::kOverflow};
+    return core::kOverflow;
 
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

@@ -47,9 +47,9 @@ double BonusIncrease(double r, int years, int count, int64_t bonusPart) {
 }
 
 bool WithinFieldRanges(const BonusLoanCalcInput& in) {
-  return in.annualRate >= 0.0 && in.annualRate <= 100.0 && in.bonusCount >= 0 &&
-         in.bonusCount <= 12 && in.years >= 0 && in.years <= 100 && in.loanAmount >= 0 &&
-         in.bonusPortion >= 0;
+  return in.annualRate >= 0.0 && in.annualRate <= kCalcMaxRate && in.bonusCount >= 0 &&
+         in.bonusCount <= kCalcMaxBonusCount && in.years >= 0 && in.years <= kCalcMaxYears &&
+         in.loanAmount >= 0 && in.bonusPortion >= 0;
 }
 
 }  // namespace
@@ -58,26 +58,27 @@ core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput
   if (!WithinFieldRanges(in)) return core::kAlreadyReported;
 
   // Both parts are whole yen; beyond 32 bits they cannot be held.
-  const int64_t loan = int64_t{in.loanAmount} * 10000;
-  const int64_t bonusPart = int64_t{in.bonusPortion} * 10000;
-  if (!core::Narrow(loan) || !core::Narrow(bonusPart)) return core::Warning{res::text::kOverflow};
+  core::AmountGuard amount;
+  const int32_t loan = amount(int64_t{in.loanAmount} * 10000);
+  const int32_t bonusPart = amount(int64_t{in.bonusPortion} * 10000);
+  if (amount.Overflowed()) return core::kOverflow;
   if (loan < bonusPart) return core::Warning{res::text::kBonusPortionExceedsLoan};
   // Neither part can be repaid in no time, nor the bonus part without bonuses.
   if (in.years == 0) return core::Warning{res::text::kNoRepaymentYears};
   if (in.bonusCount == 0 && bonusPart > 0)
     return core::Warning{res::text::kNoBonusesForBonusPortion};
 
-  const double monthly = MonthlyPayment(in.annualRate, in.years, loan - bonusPart);
+  const double monthly = MonthlyPayment(in.annualRate, in.years, int64_t{loan} - bonusPart);
   const double increase = BonusIncrease(in.annualRate, in.years, in.bonusCount, bonusPart);
   if (!core::WithinAmountLimit(monthly) || !core::WithinAmountLimit(increase))
-    return core::Warning{res::text::kOverflow};
+    return core::kOverflow;
 
   BonusLoanCalcResult result;
   result.monthlyPayment = static_cast<int32_t>(monthly);  // within the limit, so it fits
   result.bonusIncrease = static_cast<int32_t>(increase);
   const int64_t total = int64_t{result.monthlyPayment} * in.years * 12 +
                         int64_t{result.bonusIncrease} * in.bonusCount * in.years;
-  if (!core::WithinAmountLimit(total)) return core::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(total)) return core::kOverflow;
   result.bonusMonthPayment =
       static_cast<double>(int64_t{result.bonusIncrease} + result.monthlyPayment) / 10000.0;
   result.totalPayment = static_cast<double>(total) / 10000.0;

@@ -9,6 +9,11 @@
 
 namespace loan {
 
+// The ranges of the dialog's fields, which the calculation checks again.
+inline constexpr double kCalcMaxRate = 100.0;  // percent a year
+inline constexpr int kCalcMaxBonusCount = 12;  // bonus months a year
+inline constexpr int kCalcMaxYears = 100;
+
 struct BonusLoanCalcInput {
   int loanAmount = 0;    // whole 万円
   int bonusPortion = 0;  // whole 万円 of the loan repaid in bonus months

@@ -29,11 +29,11 @@ void CBonusLoanCalcDlg::SetInitialValues() {
 void CBonusLoanCalcDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kCalcMaxRate);
   DDX_Text(dx, id::kBonusCount, m_nBonusCount);
-  DDV_MinMaxInt(dx, m_nBonusCount, 0, 12);
+  DDV_MinMaxInt(dx, m_nBonusCount, 0, kCalcMaxBonusCount);
   DDX_Text(dx, id::kYears, m_nYears);
-  DDV_MinMaxInt(dx, m_nYears, 0, 100);
+  DDV_MinMaxInt(dx, m_nYears, 0, kCalcMaxYears);
   DDX_Text(dx, id::kMonthlyPayment, m_nMonthlyPayment);
   DDV_MinMaxInt(dx, m_nMonthlyPayment, 0, core::kAmountLimit);
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);

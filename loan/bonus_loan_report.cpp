@@ -38,7 +38,7 @@ std::string BonusReport(const BonusLoanSchedule& s) {
                        row.principal, row.balance);
   core::AppendFormat(report, "\n利息の合計 \\%10d  返済元金の合計 \\%10d\n", s.totalInterest,
                      s.totalPrincipal);
-  core::AppendFormat(report, "最終的総支払額\\%10d\n", s.totalInterest + s.totalPrincipal);
+  core::AppendFormat(report, "最終的総支払額\\%10d\n", s.grandTotal);
   return report;
 }
 

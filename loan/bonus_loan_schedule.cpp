@@ -14,8 +14,6 @@
 namespace loan {
 namespace {
 
-const core::Warning kOverflow{res::text::kOverflow};
-
 bool IsBonusMonth(const BonusLoanSimInput& in, int month) {
   for (int k = 0; k < in.bonusCount; ++k)
     if (in.bonusMonths[k] == month) return true;
@@ -26,15 +24,16 @@ int Installments(const BonusLoanSimInput& in) {
   return in.periodMode == kPeriodInYears ? in.period * 12 : in.period;
 }
 
-// Values no schedule can be made of. A term of up to 1200 months is still
-// walked when its field refused it (120 in months, say), as other refused
-// values are; a longer or negative one is not.
+// Values no schedule can be made of. A term longer than kSimMaxInstallments
+// or negative is among them (the period is checked alone first, so that the
+// months of a huge one are never multiplied out).
 bool WithinFieldRanges(const BonusLoanSimInput& in) {
-  if (in.period < 0 || in.period > 1200 || Installments(in) > 1200) return false;
-  if (in.bonusCount < 2 || in.bonusCount > 3) return false;
+  if (in.period < 0 || in.period > kSimMaxInstallments || Installments(in) > kSimMaxInstallments)
+    return false;
+  if (in.bonusCount < kSimMinBonusCount || in.bonusCount > kSimMaxBonusCount) return false;
   for (int k = 0; k < in.bonusCount; ++k)
     if (in.bonusMonths[k] < 1 || in.bonusMonths[k] > 12) return false;
-  return in.annualRate >= 0.0 && in.annualRate <= 100.0 && in.loanAmount >= 0 &&
+  return in.annualRate >= 0.0 && in.annualRate <= kSimMaxRate && in.loanAmount >= 0 &&
          in.bonusMonthPayment >= 0.0;
 }
 
@@ -71,23 +70,6 @@ double OrdinaryInstallment(double annualPercent, const BonusRepaymentTerms& t) {
   return (v - static_cast<double>(t.bonusPayment) * g) / (a - g);
 }
 
-// One row, or nullopt when an amount does not fit 32 bits.
-std::optional<BonusScheduleRow> Row(int64_t counter, int number, int64_t payment, int64_t interest,
-                                    int64_t principal, int64_t balance) {
-  auto p = core::Narrow(payment), i = core::Narrow(interest), k = core::Narrow(principal),
-       b = core::Narrow(balance);
-  if (!p || !i || !k || !b) return std::nullopt;
-  BonusScheduleRow row;
-  row.year = static_cast<int>(core::YearOfCounter(counter));
-  row.month = core::MonthOfCounter(counter);
-  row.number = number;
-  row.payment = *p;
-  row.interest = *i;
-  row.principal = *k;
-  row.balance = *b;
-  return row;
-}
-
 }  // namespace
 
 core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
@@ -98,12 +80,13 @@ core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t)
   schedule.installment = t.installment;
   schedule.bonusPayment = t.bonusPayment;
 
+  core::AmountGuard amount;
   int64_t balance = t.loan, totalInterest = 0, totalPrincipal = 0;
   size_t nextBonus = 0;
   for (int i = 1; i <= t.installments; ++i) {
     const std::optional<int64_t> interest =
         core::TruncToInt64(static_cast<double>(balance) * t.monthlyRate);
-    if (!interest) return kOverflow;
+    if (!interest) return core::kOverflow;
     const bool bonus =
         nextBonus < t.bonusInstallments.size() && t.bonusInstallments[nextBonus] == i;
     if (bonus) ++nextBonus;
@@ -113,12 +96,19 @@ core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t)
     const int64_t principal = payment - *interest;
     // Installment 1 also pays the interest from the borrowing up to it.
     const int64_t deferral = i == 1 ? t.deferralInterest : 0;
-    std::optional<BonusScheduleRow> row = Row(t.firstCounter + i - 1, i, payment + deferral,
-                                              *interest + deferral, principal, balance - principal);
-    if (!row) return kOverflow;
-    row->bonus = bonus && !last;
-    row->last = last;
-    schedule.rows.push_back(*row);
+    const int64_t counter = t.firstCounter + i - 1;
+    BonusScheduleRow row;
+    row.bonus = bonus && !last;
+    row.last = last;
+    row.year = static_cast<int>(core::YearOfCounter(counter));
+    row.month = core::MonthOfCounter(counter);
+    row.number = i;
+    row.payment = amount(payment + deferral);
+    row.interest = amount(*interest + deferral);
+    row.principal = amount(principal);
+    row.balance = amount(balance - principal);
+    if (amount.Overflowed()) return core::kOverflow;
+    schedule.rows.push_back(row);
     totalInterest += *interest;
     totalPrincipal += principal;
     balance -= principal;
@@ -126,11 +116,10 @@ core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t)
   }
   totalInterest += t.deferralInterest;
 
-  const std::optional<int32_t> interest = core::Narrow(totalInterest);
-  const std::optional<int32_t> principal = core::Narrow(totalPrincipal);
-  if (!interest || !principal || !core::Narrow(totalInterest + totalPrincipal)) return kOverflow;
-  schedule.totalInterest = *interest;
-  schedule.totalPrincipal = *principal;
+  schedule.totalInterest = amount(totalInterest);
+  schedule.totalPrincipal = amount(totalPrincipal);
+  schedule.grandTotal = amount(totalInterest + totalPrincipal);
+  if (amount.Overflowed()) return core::kOverflow;
   return schedule;
 }
 
@@ -141,9 +130,9 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   terms.firstCounter = core::MonthCounter(in.startYear, in.startMonth);
   if (!DatesShowable(terms.firstCounter, terms.installments)) return core::kAlreadyReported;
 
-  const std::optional<int32_t> loan = core::Narrow(int64_t{in.loanAmount} * 10000);
-  if (!loan) return kOverflow;
-  terms.loan = *loan;
+  core::AmountGuard amount;
+  terms.loan = amount(int64_t{in.loanAmount} * 10000);
+  if (amount.Overflowed()) return core::kOverflow;
   terms.monthlyRate = in.annualRate / 1200.0;
 
   if (MonthsOverlap(in))
@@ -155,11 +144,10 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   // Simple interest on the whole loan from the borrowing to installment 1. Only
   // dates their fields refused lie far enough apart to pass 64 bits.
   const int64_t months = terms.firstCounter - borrowed;
-  if (terms.loan != 0 && months > INT64_MAX / terms.loan) return kOverflow;
-  const std::optional<int32_t> deferral =
-      core::TruncToInt32(static_cast<double>(terms.loan * months) * terms.monthlyRate);
-  if (!deferral) return kOverflow;
-  terms.deferralInterest = *deferral;
+  if (terms.loan != 0 && months > INT64_MAX / terms.loan) return core::kOverflow;
+  terms.deferralInterest =
+      amount.Trunc(static_cast<double>(terms.loan * months) * terms.monthlyRate);
+  if (amount.Overflowed()) return core::kOverflow;
 
   // The last installment pays off the rest, whatever its month.
   for (int i = 1; i < terms.installments; ++i)
@@ -168,17 +156,16 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   const int64_t c = static_cast<int64_t>(terms.bonusInstallments.size());
   if (c == 0) return core::Warning{res::text::kNoBonusInTerm};
 
-  const std::optional<int32_t> bonus = core::TruncToInt32(in.bonusMonthPayment * 10000.0);
+  terms.bonusPayment = amount.Trunc(in.bonusMonthPayment * 10000.0);
   // b × c is compared whole: a product past 32 bits is an overflow, never a wrap.
-  if (!bonus || !core::Narrow(*bonus * c)) return kOverflow;
-  if (*bonus * c >= terms.loan) return core::Warning{res::text::kBonusesAloneRepay};
-  terms.bonusPayment = *bonus;
+  const int32_t allBonuses = amount(terms.bonusPayment * c);
+  if (amount.Overflowed()) return core::kOverflow;
+  if (allBonuses >= terms.loan) return core::Warning{res::text::kBonusesAloneRepay};
 
-  const std::optional<int32_t> installment =
-      core::TruncToInt32(OrdinaryInstallment(in.annualRate, terms));
-  if (!installment || *installment < 0) return kOverflow;
-  if (*installment > *bonus) return core::Warning{res::text::kBonusPaymentTooSmall};
-  terms.installment = *installment;
+  terms.installment = amount.Trunc(OrdinaryInstallment(in.annualRate, terms));
+  if (amount.Overflowed() || terms.installment < 0) return core::kOverflow;
+  if (terms.installment > terms.bonusPayment)
+    return core::Warning{res::text::kBonusPaymentTooSmall};
 
   core::Outcome<BonusLoanSchedule> schedule = WalkBonusSchedule(terms);
   if (auto* result = std::get_if<BonusLoanSchedule>(&schedule))

@@ -14,6 +14,15 @@ namespace loan {
 
 enum BonusPeriodMode { kPeriodInYears = 0, kPeriodInMonths = 1 };
 
+// The ranges of the dialog's fields, which the calculation checks again.
+inline constexpr double kSimMaxRate = 100.0;  // percent a year
+inline constexpr int kSimMinBonusCount = 2;   // bonus months a year
+inline constexpr int kSimMaxBonusCount = 3;
+inline constexpr int kSimMaxPeriod = 100;     // years or months, as the radios say
+// The longest term a schedule walks, in months: the longest period in years.
+// A term up to it is walked even when its field refused it (120 months, say).
+inline constexpr int kSimMaxInstallments = kSimMaxPeriod * 12;
+
 struct BonusLoanSimInput {
   int periodMode = kPeriodInYears;  // anything but kPeriodInYears counts months
   int period = 0;
@@ -43,6 +52,7 @@ struct BonusLoanSchedule {
   int32_t bonusPayment = 0;  // yen
   std::vector<BonusScheduleRow> rows;  // first installment first
   int32_t totalInterest = 0, totalPrincipal = 0;
+  int32_t grandTotal = 0;  // totalInterest + totalPrincipal
 };
 
 // What a schedule is walked with, once its ordinary installment is known.

@@ -44,15 +44,15 @@ void CBonusLoanSimDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
   DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
   DDX_Text(dx, id::kBonusCount, m_nBonusCount);
-  DDV_MinMaxInt(dx, m_nBonusCount, 2, 3);
+  DDV_MinMaxInt(dx, m_nBonusCount, kSimMinBonusCount, kSimMaxBonusCount);
   DDX_Text(dx, id::kLoanYear, m_nLoanYear);
   DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
   DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kSimMaxRate);
   DDX_Text(dx, id::kPeriod, m_nPeriod);
-  DDV_MinMaxInt(dx, m_nPeriod, 0, 100);
+  DDV_MinMaxInt(dx, m_nPeriod, 0, kSimMaxPeriod);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
   DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
@@ -94,7 +94,7 @@ void CBonusLoanSimDlg::OnCalc() {
   ApplyOutcome(ComputeBonusLoanSchedule(Input()), [this](const BonusLoanSchedule& schedule) {
     m_list.AddRows(BonusTableRows(schedule.rows));
     m_dTotalInterest = schedule.totalInterest / 10000.0;
-    m_dTotalPayment = (int64_t{schedule.totalInterest} + schedule.totalPrincipal) / 10000.0;
+    m_dTotalPayment = schedule.grandTotal / 10000.0;
   });
 }
 

@@ -1,23 +1,21 @@
 #include "loan/equal_payment_schedule.h"
 
 #include <cmath>
-#include <optional>
 
 #include "core/checked_math.h"
 #include "core/tiny_rate.h"
 #include "loan/calendar.h"
-#include "res/texts.h"
 
 namespace loan {
 namespace {
 
-// The installment A: the annuity payment at the monthly rate, truncated; the
-// loan over the count at a rate of 0. Nullopt when it does not fit 32 bits.
-std::optional<int32_t> Installment(const LoanStart& start) {
+// The installment A before it is truncated: the annuity payment at the monthly
+// rate; the loan over the count at a rate of 0.
+double Installment(const LoanStart& start) {
   const double b = static_cast<double>(start.loan);
   const double r = start.rate;
   const double n = static_cast<double>(start.count);
-  if (r == 0.0) return static_cast<int32_t>(start.loan / start.count);  // no interest at all
+  if (r == 0.0) return static_cast<double>(start.loan / start.count);  // no interest at all
 
   double t;
   if (core::IsTinyRate(start.ratePercent)) {
@@ -28,30 +26,30 @@ std::optional<int32_t> Installment(const LoanStart& start) {
     const double g = start.monthly ? std::pow(1.0 + r, n) : std::pow(r / 12.0 + 1.0, n);
     t = 1.0 - 1.0 / g;
   }
-  return core::TruncToInt32(start.monthly ? b * r / t : b * r / 12.0 / t);
+  return start.monthly ? b * r / t : b * r / 12.0 / t;
 }
 
 }  // namespace
 
 core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
   core::Outcome<LoanStart> started = StartLoan(input);
-  if (const core::Warning* warning = std::get_if<core::Warning>(&started)) return *warning;
+  if (const core::Stop* stop = std::get_if<core::Stop>(&started)) return *stop;
   const LoanStart& start = std::get<LoanStart>(started);
 
-  std::optional<int32_t> installment = Installment(start);
-  if (!installment) return core::Warning{res::text::kOverflow};
+  core::AmountGuard amount;
+  const int32_t installment = amount.Trunc(Installment(start));
+  if (amount.Overflowed()) return core::kOverflow;
 
   EqualPaymentSchedule schedule;
   schedule.monthly = start.monthly;
   schedule.rate = start.rate;
   schedule.loan = start.loan;
   schedule.count = start.count;
-  schedule.installment = *installment;
+  schedule.installment = installment;
   schedule.rows.reserve(static_cast<size_t>(start.count));
 
-  AmountGuard amount;
   const double r = start.rate;
-  const int64_t a = *installment;
+  const int64_t a = installment;
   const int64_t e = start.deferralInterest;
   int64_t balance = start.loan;
   int64_t totalInterest = 0, totalPrincipal = 0;
@@ -85,13 +83,13 @@ core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput&
     totalInterest += row.interest;
     totalPrincipal += row.principal;
     balance = row.balance;
-    if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
+    if (amount.Overflowed()) return core::kOverflow;
     if (last) break;
   }
   schedule.totalInterest = amount(totalInterest);
   schedule.totalPrincipal = amount(totalPrincipal);
   schedule.grandTotal = amount(totalPrincipal + totalInterest);
-  if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::kOverflow;
   return schedule;
 }
 

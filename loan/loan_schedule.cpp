@@ -7,18 +7,6 @@
 
 namespace loan {
 
-int32_t AmountGuard::operator()(int64_t amount) {
-  std::optional<int32_t> narrow = core::Narrow(amount);
-  if (!narrow) overflowed_ = true;
-  return narrow.value_or(0);
-}
-
-int32_t AmountGuard::Trunc(double value) {
-  std::optional<int32_t> truncated = core::TruncToInt32(value);
-  if (!truncated) overflowed_ = true;
-  return truncated.value_or(0);
-}
-
 core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
   const int64_t deferralMonths = core::MonthsBetween(input.loanYear, input.loanMonth,
                                                      input.repayStartYear, input.repayStartMonth);
@@ -26,9 +14,9 @@ core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
 
   // Inputs that failed validation in a way the schedule cannot take.
   const int n = input.paymentCount;
-  if (n < 1 || n > kMaxPaymentCount) return core::Warning{};
+  if (n < 1 || n > kMaxPaymentCount) return core::kAlreadyReported;
   const int64_t counter = core::MonthCounter(input.repayStartYear, input.repayStartMonth);
-  if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return core::Warning{};
+  if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return core::kAlreadyReported;
 
   LoanStart loan;
   loan.monthly = input.rateMode == kMonthRate;
@@ -37,13 +25,13 @@ core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
   loan.count = n;
   loan.firstCounter = counter;
 
-  AmountGuard amount;
+  core::AmountGuard amount;
   loan.loan = amount(int64_t{input.loanAmount} * 10000);
   const double b = static_cast<double>(loan.loan);
   const double r = loan.rate;
   const double d = static_cast<double>(deferralMonths);
   loan.deferralInterest = amount.Trunc(loan.monthly ? b * r * d : b * r / 12.0 * d);
-  if (amount.Overflowed()) return core::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::kOverflow;
   return loan;
 }
 

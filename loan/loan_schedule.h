@@ -49,17 +49,4 @@ struct LoanStart {
 // 32 bits is an overflow.
 core::Outcome<LoanStart> StartLoan(const LoanInput& input);
 
-// Turns a 64-bit intermediate into a 32-bit amount, and remembers whether any
-// amount of the schedule did not fit.
-class AmountGuard {
- public:
-  int32_t operator()(int64_t amount);
-  // trunc(value) as a 32-bit amount; NaN and infinities do not fit.
-  int32_t Trunc(double value);
-  bool Overflowed() const { return overflowed_; }
-
- private:
-  bool overflowed_ = false;
-};
-
 }  // namespace loan

@@ -33,8 +33,9 @@ class CCalculatorDlg : public CDialog {
                         const std::function<std::optional<std::string>()>& writeReport);
 
   // The end of every Calc: a warning is shown and nothing is written; results
-  // go into the members through `store`, then every control is refreshed.
-  // kAlreadyReported writes nothing and shows nothing more.
+  // go into the members through `store`, then every control is refreshed. A
+  // stop already reported by the field exchange writes nothing and shows
+  // nothing more.
   template <class Result, class Store>
   void ApplyOutcome(const core::Outcome<Result>& outcome, Store store) {
     const Result* result = ResultOrWarn(outcome);
@@ -44,11 +45,11 @@ class CCalculatorDlg : public CDialog {
   }
 
   // The result, or nullptr after showing the warning that stopped the
-  // calculation (none when its text is empty).
+  // calculation, if it has one.
   template <class Result>
   const Result* ResultOrWarn(const core::Outcome<Result>& outcome) {
-    if (const core::Warning* warning = std::get_if<core::Warning>(&outcome)) {
-      if (!warning->text.empty()) Warn(warning->text);
+    if (const core::Stop* stop = std::get_if<core::Stop>(&outcome)) {
+      if (const core::Warning* warning = std::get_if<core::Warning>(stop)) Warn(warning->text);
       return nullptr;
     }
     return &std::get<Result>(outcome);

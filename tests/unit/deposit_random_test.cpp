@@ -24,6 +24,7 @@
 #include "res/ids.h"
 #include "res/templates.h"
 #include "res/texts.h"
+#include "tests/unit/outcome_test_support.h"
 #include "tests/unit/random_dice.h"
 #include "tests/unit/test_automation.h"
 
@@ -31,13 +32,9 @@ namespace deposit {
 namespace {
 
 using testing_support::Dice;
+using testing_support::WarningOf;
 
 constexpr int kCases = 4000;
-
-std::string_view WarningText(const auto& outcome) {
-  auto* warning = std::get_if<core::Warning>(&outcome);
-  return warning ? warning->text : std::string_view();
-}
 
 // --- Compound deposit ---
 
@@ -69,12 +66,12 @@ TEST(RandomCompoundDeposit, ValidInputsKeepTheInvariants) {
     const int64_t end = core::MonthIndex(input.endYear, input.endMonth);
     const auto outcome = ComputeCompoundDeposit(input);
     if (end < start) {
-      EXPECT_EQ(WarningText(outcome), res::text::kPeriodWrong);
+      EXPECT_EQ(WarningOf(outcome), res::text::kPeriodWrong);
       continue;
     }
     const auto* result = std::get_if<CompoundDepositResult>(&outcome);
     if (result == nullptr) {
-      EXPECT_EQ(WarningText(outcome), res::text::kOverflow);
+      EXPECT_EQ(WarningOf(outcome), res::text::kOverflow);
       continue;
     }
     ++computed;
@@ -120,7 +117,7 @@ TEST(RandomCompoundDeposit, AnyInputIsSafe) {
       EXPECT_LE(result->periodCount, kMaxPeriodCount);
       EXPECT_TRUE(core::WithinAmountLimit(result->maturityTotal * 10000.0));
     } else {
-      const std::string_view text = WarningText(outcome);
+      const std::string_view text = WarningOf(outcome);
       EXPECT_TRUE(text == res::text::kPeriodWrong || text == res::text::kOverflow) << text;
     }
   }
@@ -166,18 +163,18 @@ TEST(RandomSavings, ValidInputsKeepTheInvariants) {
     const auto simple = ComputeSimpleSavings(input);
     const auto compound = ComputeCompoundSavings(input);
     if (months < 0) {
-      EXPECT_EQ(WarningText(simple), res::text::kPeriodSettingWrong);
-      EXPECT_EQ(WarningText(compound), res::text::kPeriodSettingWrong);
+      EXPECT_EQ(WarningOf(simple), res::text::kPeriodSettingWrong);
+      EXPECT_EQ(WarningOf(compound), res::text::kPeriodSettingWrong);
       continue;
     }
     const double paidIn = std::trunc(static_cast<double>(months) * (input.installment * 10000.0));
     const auto* s = std::get_if<SavingsResult>(&simple);
     const auto* c = std::get_if<SavingsResult>(&compound);
     if (s == nullptr) {
-      EXPECT_EQ(WarningText(simple), res::text::kOverflow);
+      EXPECT_EQ(WarningOf(simple), res::text::kOverflow);
     }
     if (c == nullptr) {
-      EXPECT_EQ(WarningText(compound), res::text::kOverflow);
+      EXPECT_EQ(WarningOf(compound), res::text::kOverflow);
     }
     for (const SavingsResult* result : {s, c}) {
       if (result == nullptr) continue;
@@ -225,7 +222,7 @@ TEST(RandomSavings, AnyInputIsSafe) {
         EXPECT_TRUE(core::WithinAmountLimit(int64_t{result->interest}));
         EXPECT_TRUE(std::isfinite(result->maturityTotal));
       } else {
-        const std::string_view text = WarningText(outcome);
+        const std::string_view text = WarningOf(outcome);
         EXPECT_TRUE(text == res::text::kPeriodSettingWrong || text == res::text::kTaxRateRange ||
                     text == res::text::kOverflow)
             << text;

@@ -13,7 +13,7 @@ using namespace testing_support;
 
 TEST(LoanReportBytes, ShiftJisWithCrLf) {
   const std::string report = FormatEqualPaymentReport(
-      Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2001, 4, 2001, 4, 0.25, kMonthRate))));
+      ResultOf(ComputeEqualPaymentSchedule(Loan(100, 12, 2001, 4, 2001, 4, 0.25, kMonthRate))));
   const std::optional<std::string> bytes = core::EncodeReport(report);
   ASSERT_TRUE(bytes);
   // Line 1: 借入金額（円）, the full-width space 0x81 0x40, nine blanks, 0x5C.
