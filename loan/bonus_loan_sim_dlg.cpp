@@ -112,12 +112,9 @@ void CBonusLoanSimDlg::OnRadioMonths() { m_nPeriodMode = kPeriodInMonths; }
 // The report reads the fields as they stand and computes the schedule afresh;
 // the table and the totals stay as they are.
 void CBonusLoanSimDlg::OnSaveToFile() {
-  SaveReportToFile(res::text::kBonusReportName, [this]() -> std::optional<std::string> {
+  SaveReportToFile(res::text::kBonusReportName, [this] {
     UpdateData(true);
-    const core::Outcome<BonusLoanSchedule> outcome = ComputeBonusLoanSchedule(Input());
-    const BonusLoanSchedule* schedule = ResultOrWarn(outcome);
-    if (schedule == nullptr) return std::nullopt;
-    return BonusReport(*schedule);
+    return ReportOrWarn(ComputeBonusLoanSchedule(Input()), BonusReport);
   });
 }
 

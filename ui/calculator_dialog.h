@@ -44,6 +44,15 @@ class CCalculatorDlg : public CDialog {
     UpdateData(false);
   }
 
+  // The end of every report writer: the report that `format` makes of the
+  // result, or nullopt after showing the warning that stopped the calculation.
+  template <class Result, class Format>
+  std::optional<std::string> ReportOrWarn(const core::Outcome<Result>& outcome, Format format) {
+    const Result* result = ResultOrWarn(outcome);
+    if (result == nullptr) return std::nullopt;
+    return format(*result);
+  }
+
   // The result, or nullptr after showing the warning that stopped the
   // calculation, if it has one.
   template <class Result>
