@@ -11,7 +11,7 @@ struct Calculator {
   void (*run)();
 };
 
-// The calculators that are built, by menu button.
+// The calculators, by menu button.
 std::span<const Calculator> Calculators();
 
 // True when the menu button opens a calculator.

@@ -1,13 +1,18 @@
 #include "app/interest_app.h"
 
 #include "app/menu_dlg.h"
+#include "ui/host.h"
 
 namespace app {
 namespace {
 CInterestApp theApp;
 }  // namespace
 
-CInterestApp& TheApp() { return theApp; }
+void Run(ui::Host& host) {
+  ui::SetCurrentHost(&host);
+  theApp.InitInstance();
+  ui::SetCurrentHost(nullptr);
+}
 
 bool CInterestApp::InitInstance() {
   Enable3dControls();

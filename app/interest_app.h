@@ -3,6 +3,10 @@
 
 #include "ui/win_app.h"
 
+namespace ui {
+class Host;
+}  // namespace ui
+
 namespace app {
 
 class CInterestApp : public ui::CWinApp {
@@ -10,7 +14,9 @@ class CInterestApp : public ui::CWinApp {
   bool InitInstance() override;
 };
 
-// The one application object of the program.
-CInterestApp& TheApp();
+// The program on `host`, from the function menu until it closes. Tavoro.exe,
+// tavoro-script on either host and the tests that play the whole program all
+// start it here.
+void Run(ui::Host& host);
 
 }  // namespace app

@@ -6,8 +6,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ui::win32::Win32Host host(instance);
-  ui::SetCurrentHost(&host);
-  app::TheApp().InitInstance();
-  ui::SetCurrentHost(nullptr);
+  app::Run(host);
   return 0;
 }

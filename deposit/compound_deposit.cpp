@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "deposit/month_index.h"
+#include "core/checked_math.h"
+#include "core/month_index.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace deposit {
 namespace {
@@ -53,7 +53,7 @@ double Compound(double onePlusRate, int64_t periods, double principal) {
 
 }  // namespace
 
-ui::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositInput& input) {
+core::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositInput& input) {
   // Whole yen, held as a real: a principal beyond 32 bits is caught by the
   // overflow check of the amounts below.
   const double principal = std::trunc(input.depositAmount * 10000.0);
@@ -62,32 +62,31 @@ ui::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositI
 
   // An earlier maturity year, or the same year and an earlier month; a later
   // year with an earlier month is fine.
-  if (int64_t{input.endYear} - input.startYear < 0) return ui::Warning{res::text::kPeriodWrong};
+  if (int64_t{input.endYear} - input.startYear < 0) return core::Warning{res::text::kPeriodWrong};
   if (input.endYear == input.startYear && int64_t{input.endMonth} - input.startMonth < 0)
-    return ui::Warning{res::text::kPeriodWrong};
+    return core::Warning{res::text::kPeriodWrong};
   const int64_t months =
-      MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
+      core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
   // Months that failed their range check can still put the maturity first in
   // a later year (2000/20 to 2001/1); that period is as wrong as the others.
-  if (months < 0) return ui::Warning{res::text::kPeriodWrong};
+  if (months < 0) return core::Warning{res::text::kPeriodWrong};
   const int64_t periods = months / MonthsPerPeriod(input.rateMode);
 
   const double gross = Compound(1.0 + r / 100.0, periods, principal);
   // The tax leaves each period's interest before it compounds.
   const double net = Compound(1.0 + (r / 100.0) * (1.0 - t), periods, principal);
-  if (!ui::WithinAmountLimit(net) || !ui::WithinAmountLimit(gross))
-    return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(net) || !core::WithinAmountLimit(gross)) return core::kOverflow;
   // More periods than the count field holds come only from years beyond their
   // range. Shown, such a count would fail every later exchange at a field the
   // user cannot edit, and Calc would then ignore what is typed after it.
-  if (periods > kMaxPeriodCount) return ui::Warning{res::text::kOverflow};
+  if (periods > kMaxPeriodCount) return core::kOverflow;
   // Below the principal only with a negative rate or a tax above 100 %; a
   // principal far beyond 32 bits then leaves an interest no yen field holds.
-  const std::optional<int32_t> interest = ui::TruncToInt32(net - principal);
+  const std::optional<int32_t> interest = core::TruncToInt32(net - principal);
   const YearMonth end = LastPeriodEnd(input, periods);
-  const std::optional<int32_t> endYear = ui::Narrow(end.year);
-  const std::optional<int32_t> endMonth = ui::Narrow(end.month);
-  if (!interest || !endYear || !endMonth) return ui::Warning{res::text::kOverflow};
+  const std::optional<int32_t> endYear = core::Narrow(end.year);
+  const std::optional<int32_t> endMonth = core::Narrow(end.month);
+  if (!interest || !endYear || !endMonth) return core::kOverflow;
 
   CompoundDepositResult result;
   result.periodCount = static_cast<int32_t>(periods);

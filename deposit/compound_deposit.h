@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace deposit {
 
@@ -35,6 +35,6 @@ struct CompoundDepositResult {
   int32_t endYear = 0, endMonth = 1;
 };
 
-ui::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositInput& input);
+core::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositInput& input);
 
 }  // namespace deposit

@@ -1,7 +1,7 @@
 #include "deposit/compound_deposit_dlg.h"
 
+#include "core/checked_math.h"
 #include "res/ids.h"
-#include "ui/checked_math.h"
 #include "ui/data_exchange.h"
 
 namespace deposit {
@@ -44,20 +44,19 @@ int CCompoundDepositDlg::CheckedRadio() const {
 }
 
 void CCompoundDepositDlg::DoDataExchange(ui::CDataExchange& dx) {
-  constexpr double kLimit = ui::kAmountLimit;
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Text(dx, id::kDepositAmount, m_dDepositAmount);
-  DDV_MinMaxDouble(dx, m_dDepositAmount, 0.0, kLimit);
+  DDV_MinMaxDouble(dx, m_dDepositAmount, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kInterest, m_nInterest);
-  DDV_MinMaxInt(dx, m_nInterest, 0, ui::kAmountLimit);
+  DDV_MinMaxInt(dx, m_nInterest, 0, core::kAmountLimit);
   DDX_Text(dx, id::kEndYear, m_nEndYear);
   DDV_MinMaxInt(dx, m_nEndYear, 0, 3000);
   DDX_Text(dx, id::kEndMonth, m_nEndMonth);
   DDV_MinMaxInt(dx, m_nEndMonth, 1, 12);
   DDX_Text(dx, id::kHalfYearRate, m_dHalfYearRate);
-  DDV_MinMaxDouble(dx, m_dHalfYearRate, 0.0, kLimit);
+  DDV_MinMaxDouble(dx, m_dHalfYearRate, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kYearRate, m_dYearRate);
-  DDV_MinMaxDouble(dx, m_dYearRate, 0.0, kLimit);
+  DDV_MinMaxDouble(dx, m_dYearRate, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kStartYear, m_nStartYear);
   DDV_MinMaxInt(dx, m_nStartYear, 0, 3000);
   DDX_Text(dx, id::kStartMonth, m_nStartMonth);
@@ -67,11 +66,11 @@ void CCompoundDepositDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kTaxRate, m_dTaxRate);
   DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, 100.0);
   DDX_Text(dx, id::kTax, m_nTax);
-  DDV_MinMaxInt(dx, m_nTax, 0, ui::kAmountLimit);
+  DDV_MinMaxInt(dx, m_nTax, 0, core::kAmountLimit);
   DDX_Text(dx, id::kMonthRate, m_dMonthRate);
-  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, kLimit);
+  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kMaturityTotal, m_dMaturityTotal);
-  DDV_MinMaxDouble(dx, m_dMaturityTotal, 0.0, kLimit);
+  DDV_MinMaxDouble(dx, m_dMaturityTotal, 0.0, core::kAmountLimit);
   DDX_RadioGroup(dx, id::kRadioYear, id::kRadioMonth, CheckedRadio());
 }
 

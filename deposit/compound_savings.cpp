@@ -2,17 +2,13 @@
 
 #include <cmath>
 
-#include "deposit/month_index.h"
+#include "core/checked_math.h"
+#include "core/month_index.h"
+#include "core/tiny_rate.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace deposit {
 namespace {
-
-// Below this yield (percent) the closed form loses its digits: x − 1 is a few
-// units in the last place of x, and (x^(n+1) − x) / i turns rounding into
-// millions of yen of interest.
-constexpr double kTinyYield = 0.001;
 
 // Σ (x^k − 1) for k = 1 … n, x = 1 + i: the interest that one yen of each
 // installment has earned by the end. Never negative for i ≥ 0.
@@ -35,7 +31,7 @@ double InterestPerYen(double i, int64_t months) {
 // The installments with their compound interest: A × (x + x² + … + xⁿ).
 double GrossMaturityAmount(double yield, int64_t months, double installment) {
   const double i = yield / 100.0 / 12.0;
-  if (std::fabs(yield) < kTinyYield) {
+  if (core::IsTinyRate(yield)) {
     // No yield at all, or so little that only the principal and the interest
     // apart keep their digits (a yield of 0 pays in exactly the installments).
     const double paidIn = static_cast<double>(months) * installment;
@@ -48,11 +44,11 @@ double GrossMaturityAmount(double yield, int64_t months, double installment) {
 
 }  // namespace
 
-ui::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
+core::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
   // One installment a month; the number of months is the number of installments.
   const int64_t months =
-      MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
-  if (months < 0) return ui::Warning{res::text::kPeriodSettingWrong};
+      core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
+  if (months < 0) return core::Warning{res::text::kPeriodSettingWrong};
   const double installment = input.installment * 10000.0;  // yen, not truncated
 
   const double gross = std::trunc(GrossMaturityAmount(input.annualYield, months, installment));
@@ -61,12 +57,11 @@ ui::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
   const double tax = std::trunc(interest * input.taxRate / 100.0);
   const double net = interest - tax;
 
-  if (!ui::WithinAmountLimit(gross) || !ui::WithinAmountLimit(net))
-    return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(gross) || !core::WithinAmountLimit(net)) return core::kOverflow;
   // The tax has no limit of its own; only a negative yield with a tax of 100 %
   // can leave one beyond 32 bits after the checks above.
-  const std::optional<int32_t> taxYen = ui::TruncToInt32(tax);
-  if (!taxYen) return ui::Warning{res::text::kOverflow};
+  const std::optional<int32_t> taxYen = core::TruncToInt32(tax);
+  if (!taxYen) return core::kOverflow;
 
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

@@ -2,11 +2,11 @@
 // with tax withheld from the interest as a whole at maturity.
 #pragma once
 
+#include "core/outcome.h"
 #include "deposit/savings_plan.h"
-#include "ui/outcome.h"
 
 namespace deposit {
 
-ui::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input);
+core::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input);
 
 }  // namespace deposit

@@ -35,7 +35,7 @@ void CSavingsDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id.tax, m_nTax);
   DDV_MinMaxInt(dx, m_nTax, 0, kSavingsFieldLimit);
   DDX_Text(dx, id.taxRate, m_dTaxRate);
-  DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, kMaxTaxRate);
   DDX_Text(dx, id.endYear, m_nEndYear);
   DDV_MinMaxInt(dx, m_nEndYear, 0, 3000);
   DDX_Text(dx, id.endMonth, m_nEndMonth);

@@ -31,7 +31,7 @@ class CSavingsDlg : public ui::CCalculatorDlg {
   double m_dMaturityTotal;
 
  protected:
-  using Compute = ui::Outcome<SavingsResult> (*)(const SavingsInput&);
+  using Compute = core::Outcome<SavingsResult> (*)(const SavingsInput&);
   CSavingsDlg(int templateId, const SavingsControls& controls, Compute compute);
 
   void DoDataExchange(ui::CDataExchange& dx) override;

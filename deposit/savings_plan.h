@@ -10,6 +10,10 @@ namespace deposit {
 // overflow check still uses the common amount limit.
 inline constexpr int32_t kSavingsFieldLimit = 2147000000;
 
+// The highest tax rate in percent that the field accepts and the simple-interest
+// calculation checks again.
+inline constexpr double kMaxTaxRate = 100.0;
+
 struct SavingsInput {
   double annualYield = 0.0;  // percent per year
   double taxRate = 0.0;      // percent

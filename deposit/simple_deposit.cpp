@@ -2,22 +2,22 @@
 
 #include <cmath>
 
+#include "core/checked_math.h"
+#include "core/month_index.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace deposit {
 
-ui::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input) {
+core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input) {
   // The principal is held in whole yen; a deposit beyond 32 bits cannot be.
-  std::optional<int32_t> principal = ui::TruncToInt32(input.depositAmount * 10000.0);
-  if (!principal) return ui::Warning{res::text::kOverflow};
+  std::optional<int32_t> principal = core::TruncToInt32(input.depositAmount * 10000.0);
+  if (!principal) return core::kOverflow;
 
   // Every month counts as 30 days. Wide arithmetic, since a month or year that
   // failed its validation still reaches here.
-  int64_t start = int64_t{input.startYear} * 12 + input.startMonth;
-  int64_t end = int64_t{input.endYear} * 12 + input.endMonth;
-  int64_t days = (end - start) * 30;
-  if (days < 0) return ui::Warning{res::text::kDateWrong};
+  const int64_t days =
+      core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth) * 30;
+  if (days < 0) return core::Warning{res::text::kDateWrong};
 
   const double t = input.taxRate / 100.0;
   const double r = input.rateMode == kAnnualRate ? input.annualRate : input.dailyRate;
@@ -36,9 +36,9 @@ ui::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& 
   tax = tax * d;
   tax = tax / divisor;
 
-  if (!ui::WithinAmountLimit(net)) return ui::Warning{res::text::kOverflow};
-  std::optional<int32_t> taxYen = ui::TruncToInt32(tax);
-  if (!taxYen) return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(net)) return core::kOverflow;
+  std::optional<int32_t> taxYen = core::TruncToInt32(tax);
+  if (!taxYen) return core::kOverflow;
 
   SimpleDepositResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

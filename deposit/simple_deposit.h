@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace deposit {
 
@@ -26,6 +26,6 @@ struct SimpleDepositResult {
   double maturityTotal = 0.0;  // principal plus after-tax interest, 万円
 };
 
-ui::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input);
+core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input);
 
 }  // namespace deposit

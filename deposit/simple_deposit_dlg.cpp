@@ -1,5 +1,6 @@
 #include "deposit/simple_deposit_dlg.h"
 
+#include "core/checked_math.h"
 #include "deposit/simple_deposit.h"
 #include "res/ids.h"
 #include "ui/data_exchange.h"
@@ -34,17 +35,17 @@ void CSimpleDepositDlg::SetInitialValues() {
 void CSimpleDepositDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Text(dx, id::kInterest, m_nInterest);
-  DDV_MinMaxInt(dx, m_nInterest, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nInterest, 0, core::kAmountLimit);
   DDX_Text(dx, id::kDailyRate, m_dDailyRate);
   DDV_MinMaxDouble(dx, m_dDailyRate, 0.0, 1000.0);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
   DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 100.0);
   DDX_Text(dx, id::kDepositAmount, m_dDepositAmount);
-  DDV_MinMaxDouble(dx, m_dDepositAmount, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dDepositAmount, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTaxRate, m_dTaxRate);
   DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, 100.0);
   DDX_Text(dx, id::kTax, m_nTax);
-  DDV_MinMaxInt(dx, m_nTax, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nTax, 0, core::kAmountLimit);
   DDX_Text(dx, id::kStartYear, m_nStartYear);
   DDV_MinMaxInt(dx, m_nStartYear, 0, 3000);
   DDX_Text(dx, id::kStartMonth, m_nStartMonth);
@@ -54,7 +55,7 @@ void CSimpleDepositDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kEndMonth, m_nEndMonth);
   DDV_MinMaxInt(dx, m_nEndMonth, 1, 12);
   DDX_Text(dx, id::kMaturityTotal, m_dMaturityTotal);
-  DDV_MinMaxDouble(dx, m_dMaturityTotal, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dMaturityTotal, 0.0, core::kAmountLimit);
   DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioDailyRate,
                  m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioDailyRate);
 }

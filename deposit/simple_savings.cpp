@@ -2,20 +2,20 @@
 
 #include <cmath>
 
-#include "deposit/month_index.h"
+#include "core/checked_math.h"
+#include "core/month_index.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace deposit {
 
-ui::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
+core::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
   // One installment a month; the number of months is the number of installments.
   const int64_t months =
-      MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
-  if (months < 0) return ui::Warning{res::text::kPeriodSettingWrong};
+      core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
+  if (months < 0) return core::Warning{res::text::kPeriodSettingWrong};
   const double n = static_cast<double>(months);
   const double installment = input.installment * 10000.0;  // yen, not truncated
-  if (input.taxRate > 100.0) return ui::Warning{res::text::kTaxRateRange};
+  if (input.taxRate > kMaxTaxRate) return core::Warning{res::text::kTaxRateRange};
 
   const double paidIn = std::trunc(n * installment);
   // The k-th installment earns k months of interest, n (n + 1) / 2 installment-
@@ -29,9 +29,9 @@ ui::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
   const double tax = std::trunc(gross * input.taxRate / 100.0);
   const double net = gross - tax;
 
-  if (!ui::WithinAmountLimit(paidIn) || !ui::WithinAmountLimit(net) ||
-      !ui::WithinAmountLimit(tax))
-    return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(paidIn) || !core::WithinAmountLimit(net) ||
+      !core::WithinAmountLimit(tax))
+    return core::kOverflow;
 
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits

@@ -2,11 +2,11 @@
 // for every month it stays in, and tax is withheld from the interest as a whole.
 #pragma once
 
+#include "core/outcome.h"
 #include "deposit/savings_plan.h"
-#include "ui/outcome.h"
 
 namespace deposit {
 
-ui::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input);
+core::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input);
 
 }  // namespace deposit

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "core/checked_math.h"
+#include "core/tiny_rate.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 namespace {
@@ -22,7 +23,7 @@ double NearZeroInstallment(double rate, int payments, int64_t principal) {
 double MonthlyPayment(double r, int years, int64_t monthlyPart) {
   const int payments = years * 12;
   const double rate = r / 1200.0;
-  if (rate == 0.0 || IsTinyRate(r)) return NearZeroInstallment(rate, payments, monthlyPart);
+  if (core::IsTinyRate(r)) return NearZeroInstallment(rate, payments, monthlyPart);
   const double f = std::pow(1.0 + rate, static_cast<double>(payments));
   double q = f / (f - 1.0);
   q = q * r;
@@ -36,7 +37,7 @@ double BonusIncrease(double r, int years, int count, int64_t bonusPart) {
   if (count == 0) return 0.0;
   const int payments = count * years;
   const double rate = r / 100.0 / count;
-  if (rate == 0.0 || IsTinyRate(r)) return NearZeroInstallment(rate, payments, bonusPart);
+  if (core::IsTinyRate(r)) return NearZeroInstallment(rate, payments, bonusPart);
   const double g = std::pow(1.0 + rate, static_cast<double>(payments));
   double q = g / (g - 1.0);
   q = q * r;
@@ -46,37 +47,38 @@ double BonusIncrease(double r, int years, int count, int64_t bonusPart) {
 }
 
 bool WithinFieldRanges(const BonusLoanCalcInput& in) {
-  return in.annualRate >= 0.0 && in.annualRate <= 100.0 && in.bonusCount >= 0 &&
-         in.bonusCount <= 12 && in.years >= 0 && in.years <= 100 && in.loanAmount >= 0 &&
-         in.bonusPortion >= 0;
+  return in.annualRate >= 0.0 && in.annualRate <= kCalcMaxRate && in.bonusCount >= 0 &&
+         in.bonusCount <= kCalcMaxBonusCount && in.years >= 0 && in.years <= kCalcMaxYears &&
+         in.loanAmount >= 0 && in.bonusPortion >= 0;
 }
 
 }  // namespace
 
-ui::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& in) {
-  if (!WithinFieldRanges(in)) return ui::kAlreadyReported;
+core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& in) {
+  if (!WithinFieldRanges(in)) return core::kAlreadyReported;
 
   // Both parts are whole yen; beyond 32 bits they cannot be held.
-  const int64_t loan = int64_t{in.loanAmount} * 10000;
-  const int64_t bonusPart = int64_t{in.bonusPortion} * 10000;
-  if (!ui::Narrow(loan) || !ui::Narrow(bonusPart)) return ui::Warning{res::text::kOverflow};
-  if (loan < bonusPart) return ui::Warning{res::text::kBonusPortionExceedsLoan};
+  core::AmountGuard amount;
+  const int32_t loan = amount(int64_t{in.loanAmount} * 10000);
+  const int32_t bonusPart = amount(int64_t{in.bonusPortion} * 10000);
+  if (amount.Overflowed()) return core::kOverflow;
+  if (loan < bonusPart) return core::Warning{res::text::kBonusPortionExceedsLoan};
   // Neither part can be repaid in no time, nor the bonus part without bonuses.
-  if (in.years == 0) return ui::Warning{res::text::kNoRepaymentYears};
+  if (in.years == 0) return core::Warning{res::text::kNoRepaymentYears};
   if (in.bonusCount == 0 && bonusPart > 0)
-    return ui::Warning{res::text::kNoBonusesForBonusPortion};
+    return core::Warning{res::text::kNoBonusesForBonusPortion};
 
-  const double monthly = MonthlyPayment(in.annualRate, in.years, loan - bonusPart);
+  const double monthly = MonthlyPayment(in.annualRate, in.years, int64_t{loan} - bonusPart);
   const double increase = BonusIncrease(in.annualRate, in.years, in.bonusCount, bonusPart);
-  if (!ui::WithinAmountLimit(monthly) || !ui::WithinAmountLimit(increase))
-    return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(monthly) || !core::WithinAmountLimit(increase))
+    return core::kOverflow;
 
   BonusLoanCalcResult result;
   result.monthlyPayment = static_cast<int32_t>(monthly);  // within the limit, so it fits
   result.bonusIncrease = static_cast<int32_t>(increase);
   const int64_t total = int64_t{result.monthlyPayment} * in.years * 12 +
                         int64_t{result.bonusIncrease} * in.bonusCount * in.years;
-  if (!ui::WithinAmountLimit(total)) return ui::Warning{res::text::kOverflow};
+  if (!core::WithinAmountLimit(total)) return core::kOverflow;
   result.bonusMonthPayment =
       static_cast<double>(int64_t{result.bonusIncrease} + result.monthlyPayment) / 10000.0;
   result.totalPayment = static_cast<double>(total) / 10000.0;

@@ -5,9 +5,14 @@
 
 #include <cstdint>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace loan {
+
+// The ranges of the dialog's fields, which the calculation checks again.
+inline constexpr double kCalcMaxRate = 100.0;  // percent a year
+inline constexpr int kCalcMaxBonusCount = 12;  // bonus months a year
+inline constexpr int kCalcMaxYears = 100;
 
 struct BonusLoanCalcInput {
   int loanAmount = 0;    // whole 万円
@@ -24,8 +29,8 @@ struct BonusLoanCalcResult {
   double totalPayment = 0.0;      // 万円
 };
 
-// A value outside what its field accepts gives ui::kAlreadyReported: the field
+// A value outside what its field accepts gives core::kAlreadyReported: the field
 // exchange has shown its message, and nothing is computed.
-ui::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& input);
+core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput& input);
 
 }  // namespace loan

@@ -1,5 +1,6 @@
 #include "loan/bonus_loan_calc_dlg.h"
 
+#include "core/checked_math.h"
 #include "res/ids.h"
 #include "ui/data_exchange.h"
 
@@ -28,23 +29,23 @@ void CBonusLoanCalcDlg::SetInitialValues() {
 void CBonusLoanCalcDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kCalcMaxRate);
   DDX_Text(dx, id::kBonusCount, m_nBonusCount);
-  DDV_MinMaxInt(dx, m_nBonusCount, 0, 12);
+  DDV_MinMaxInt(dx, m_nBonusCount, 0, kCalcMaxBonusCount);
   DDX_Text(dx, id::kYears, m_nYears);
-  DDV_MinMaxInt(dx, m_nYears, 0, 100);
+  DDV_MinMaxInt(dx, m_nYears, 0, kCalcMaxYears);
   DDX_Text(dx, id::kMonthlyPayment, m_nMonthlyPayment);
-  DDV_MinMaxInt(dx, m_nMonthlyPayment, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nMonthlyPayment, 0, core::kAmountLimit);
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kBonusPortion, m_nBonusPortion);
-  DDV_MinMaxInt(dx, m_nBonusPortion, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nBonusPortion, 0, core::kAmountLimit);
   DDX_Text(dx, id::kBonusIncrease, m_nBonusIncrease);
-  DDV_MinMaxInt(dx, m_nBonusIncrease, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nBonusIncrease, 0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
-  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kBonusMonthPayment, m_dBonusMonthPayment);
-  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, core::kAmountLimit);
 }
 
 BonusLoanCalcInput CBonusLoanCalcDlg::Input() const {

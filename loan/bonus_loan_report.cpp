@@ -1,60 +1,44 @@
 #include "loan/bonus_loan_report.h"
 
-#include <cstdarg>
-#include <cstdio>
-
-#include "res/texts.h"
+#include "core/text_format.h"
 
 namespace loan {
 namespace {
 
-// printf into a string.
-std::string Format(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-  if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
-  va_end(again);
-  return text;
+// The line of one installment: a bonus installment is marked with "*"; the last
+// has no mark and its year one column wider.
+const char* InstallmentLine(const BonusScheduleRow& row) {
+  if (row.last) return "%5d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
+  if (row.bonus) return "*%4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
+  return " %4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
 }
 
 }  // namespace
 
-ui::ScheduleRowTexts BonusRowTexts(const BonusScheduleRow& row) {
-  using namespace res::text;
-  return {
-      Format(kBonusCellMark, row.bonus ? '*' : ' '),
-      Format(kBonusCellDate, row.year, row.month),
-      Format(kBonusCellNumber, row.number),
-      Format(kBonusCellAmount, row.payment),
-      Format(kBonusCellAmount, row.interest),
-      Format(kBonusCellAmount, row.principal),
-      Format(kBonusCellAmount, row.balance),
-  };
-}
-
 std::string BonusReport(const BonusLoanSchedule& s) {
-  using namespace res::text;
-  const BonusReportHeader& header = s.periodInMonths ? kBonusReportInMonths : kBonusReportInYears;
-  std::string report = Format(header.loan, s.loan);
-  report += Format(header.period, s.periodInMonths ? s.installments : s.installments / 12);
-  report += Format(header.rate, s.monthlyRate * (s.periodInMonths ? 100.0 : 1200.0));
-  report += Format(header.installment, s.installment);
-  report += Format(kBonusReportBonusPayment, s.bonusPayment);
-  report += kBonusReportMarkNote;
-  for (const BonusScheduleRow& row : s.rows) {
-    const char* line = row.last    ? kBonusReportLastLine
-                       : row.bonus ? kBonusReportBonusLine
-                                   : kBonusReportPlainLine;
-    report += Format(line, row.year, row.month, row.payment, row.interest, row.principal,
-                     row.balance);
+  std::string report;
+  report.reserve(256 + s.rows.size() * 96);
+  // The header counts the term in the unit it was entered in, and gives the
+  // rate per year or per month to match.
+  if (s.periodInMonths) {
+    core::AppendFormat(report, "借入金額（円）　         \\%10d\n", s.loan);
+    core::AppendFormat(report, "返済期間（月）           %11d\n", s.installments);
+    core::AppendFormat(report, "利率（月利)(%%)          %8.5lf\n", s.monthlyRate * 100.0);
+    core::AppendFormat(report, "一回の返済金額（円）     \\%10d\n", s.installment);
+  } else {
+    core::AppendFormat(report, "借入金額（円）　          \\%10d\n", s.loan);
+    core::AppendFormat(report, "返済期間（年）            %11d\n", s.installments / 12);
+    core::AppendFormat(report, "利率（年利)(%%)           %8.5lf\n", s.monthlyRate * 1200.0);
+    core::AppendFormat(report, "一回の返済金額（円）      \\%10d\n", s.installment);
   }
-  report += Format(kBonusReportTotals, s.totalInterest, s.totalPrincipal);
-  report += Format(kBonusReportGrandTotal, s.totalInterest + s.totalPrincipal);
+  core::AppendFormat(report, "ボーナス時の支払い額（円）\\%10d\n", s.bonusPayment);
+  report += "*印がボーナス時の支払額\n";
+  for (const BonusScheduleRow& row : s.rows)
+    core::AppendFormat(report, InstallmentLine(row), row.year, row.month, row.payment, row.interest,
+                       row.principal, row.balance);
+  core::AppendFormat(report, "\n利息の合計 \\%10d  返済元金の合計 \\%10d\n", s.totalInterest,
+                     s.totalPrincipal);
+  core::AppendFormat(report, "最終的総支払額\\%10d\n", s.grandTotal);
   return report;
 }
 

@@ -5,16 +5,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/checked_math.h"
+#include "core/month_index.h"
+#include "core/tiny_rate.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 namespace {
-
-const ui::Warning kOverflow{res::text::kOverflow};
-
-int MonthOf(int64_t index) { return static_cast<int>(index % 12) + 1; }
 
 bool IsBonusMonth(const BonusLoanSimInput& in, int month) {
   for (int k = 0; k < in.bonusCount; ++k)
@@ -26,23 +24,24 @@ int Installments(const BonusLoanSimInput& in) {
   return in.periodMode == kPeriodInYears ? in.period * 12 : in.period;
 }
 
-// Values no schedule can be made of. A term of up to 1200 months is still
-// walked when its field refused it (120 in months, say), as other refused
-// values are; a longer or negative one is not.
+// Values no schedule can be made of. A term longer than kSimMaxInstallments
+// or negative is among them (the period is checked alone first, so that the
+// months of a huge one are never multiplied out).
 bool WithinFieldRanges(const BonusLoanSimInput& in) {
-  if (in.period < 0 || in.period > 1200 || Installments(in) > 1200) return false;
-  if (in.bonusCount < 2 || in.bonusCount > 3) return false;
+  if (in.period < 0 || in.period > kSimMaxInstallments || Installments(in) > kSimMaxInstallments)
+    return false;
+  if (in.bonusCount < kSimMinBonusCount || in.bonusCount > kSimMaxBonusCount) return false;
   for (int k = 0; k < in.bonusCount; ++k)
     if (in.bonusMonths[k] < 1 || in.bonusMonths[k] > 12) return false;
-  return in.annualRate >= 0.0 && in.annualRate <= 100.0 && in.loanAmount >= 0 &&
+  return in.annualRate >= 0.0 && in.annualRate <= kSimMaxRate && in.loanAmount >= 0 &&
          in.bonusMonthPayment >= 0.0;
 }
 
 // The term's months must be dates a row can show: not before year 0 and no
 // year beyond an int. Only a date its field refused fails this.
-bool DatesShowable(int64_t firstIndex, int installments) {
-  const int64_t lastIndex = firstIndex + installments - 1;
-  return firstIndex >= 0 && lastIndex / 12 <= INT_MAX;
+bool DatesShowable(int64_t firstCounter, int installments) {
+  const int64_t lastCounter = firstCounter + installments - 1;
+  return firstCounter >= 0 && core::YearOfCounter(lastCounter) <= INT_MAX;
 }
 
 bool MonthsOverlap(const BonusLoanSimInput& in) {
@@ -64,33 +63,16 @@ double OrdinaryInstallment(double annualPercent, const BonusRepaymentTerms& t) {
   if (r == 0.0) return static_cast<double>((t.loan - t.bonusPayment * c) / (n - c));
   const double q = 1.0 + r;
   const double growth = std::pow(q, static_cast<double>(n));
-  const double a = IsTinyRate(annualPercent) ? StableAnnuitySum(r, n) : (growth - 1.0) / r;
+  const double a = core::IsTinyRate(annualPercent) ? StableAnnuitySum(r, n) : (growth - 1.0) / r;
   double g = 0.0;
   for (int i : t.bonusInstallments) g += std::pow(q, static_cast<double>(n - i + 1));
   const double v = growth * static_cast<double>(t.loan);
   return (v - static_cast<double>(t.bonusPayment) * g) / (a - g);
 }
 
-// One row, or nullopt when an amount does not fit 32 bits.
-std::optional<BonusScheduleRow> Row(int64_t index, int number, int64_t payment, int64_t interest,
-                                    int64_t principal, int64_t balance) {
-  auto p = ui::Narrow(payment), i = ui::Narrow(interest), k = ui::Narrow(principal),
-       b = ui::Narrow(balance);
-  if (!p || !i || !k || !b) return std::nullopt;
-  BonusScheduleRow row;
-  row.year = static_cast<int>(index / 12);
-  row.month = MonthOf(index);
-  row.number = number;
-  row.payment = *p;
-  row.interest = *i;
-  row.principal = *k;
-  row.balance = *b;
-  return row;
-}
-
 }  // namespace
 
-ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
+core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
   BonusLoanSchedule schedule;
   schedule.installments = t.installments;
   schedule.loan = t.loan;
@@ -98,12 +80,13 @@ ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
   schedule.installment = t.installment;
   schedule.bonusPayment = t.bonusPayment;
 
+  core::AmountGuard amount;
   int64_t balance = t.loan, totalInterest = 0, totalPrincipal = 0;
   size_t nextBonus = 0;
   for (int i = 1; i <= t.installments; ++i) {
     const std::optional<int64_t> interest =
-        ui::TruncToInt64(static_cast<double>(balance) * t.monthlyRate);
-    if (!interest) return kOverflow;
+        core::TruncToInt64(static_cast<double>(balance) * t.monthlyRate);
+    if (!interest) return core::kOverflow;
     const bool bonus =
         nextBonus < t.bonusInstallments.size() && t.bonusInstallments[nextBonus] == i;
     if (bonus) ++nextBonus;
@@ -113,12 +96,19 @@ ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
     const int64_t principal = payment - *interest;
     // Installment 1 also pays the interest from the borrowing up to it.
     const int64_t deferral = i == 1 ? t.deferralInterest : 0;
-    std::optional<BonusScheduleRow> row = Row(t.firstIndex + i - 1, i, payment + deferral,
-                                              *interest + deferral, principal, balance - principal);
-    if (!row) return kOverflow;
-    row->bonus = bonus && !last;
-    row->last = last;
-    schedule.rows.push_back(*row);
+    const int64_t counter = t.firstCounter + i - 1;
+    BonusScheduleRow row;
+    row.bonus = bonus && !last;
+    row.last = last;
+    row.year = static_cast<int>(core::YearOfCounter(counter));
+    row.month = core::MonthOfCounter(counter);
+    row.number = i;
+    row.payment = amount(payment + deferral);
+    row.interest = amount(*interest + deferral);
+    row.principal = amount(principal);
+    row.balance = amount(balance - principal);
+    if (amount.Overflowed()) return core::kOverflow;
+    schedule.rows.push_back(row);
     totalInterest += *interest;
     totalPrincipal += principal;
     balance -= principal;
@@ -126,60 +116,58 @@ ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& t) {
   }
   totalInterest += t.deferralInterest;
 
-  const std::optional<int32_t> interest = ui::Narrow(totalInterest);
-  const std::optional<int32_t> principal = ui::Narrow(totalPrincipal);
-  if (!interest || !principal || !ui::Narrow(totalInterest + totalPrincipal)) return kOverflow;
-  schedule.totalInterest = *interest;
-  schedule.totalPrincipal = *principal;
+  schedule.totalInterest = amount(totalInterest);
+  schedule.totalPrincipal = amount(totalPrincipal);
+  schedule.grandTotal = amount(totalInterest + totalPrincipal);
+  if (amount.Overflowed()) return core::kOverflow;
   return schedule;
 }
 
-ui::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& in) {
-  if (!WithinFieldRanges(in)) return ui::kAlreadyReported;
+core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& in) {
+  if (!WithinFieldRanges(in)) return core::kAlreadyReported;
   BonusRepaymentTerms terms;
   terms.installments = Installments(in);
-  terms.firstIndex = int64_t{in.startYear} * 12 + in.startMonth - 1;
-  if (!DatesShowable(terms.firstIndex, terms.installments)) return ui::kAlreadyReported;
+  terms.firstCounter = core::MonthCounter(in.startYear, in.startMonth);
+  if (!DatesShowable(terms.firstCounter, terms.installments)) return core::kAlreadyReported;
 
-  const std::optional<int32_t> loan = ui::Narrow(int64_t{in.loanAmount} * 10000);
-  if (!loan) return kOverflow;
-  terms.loan = *loan;
+  core::AmountGuard amount;
+  terms.loan = amount(int64_t{in.loanAmount} * 10000);
+  if (amount.Overflowed()) return core::kOverflow;
   terms.monthlyRate = in.annualRate / 1200.0;
 
   if (MonthsOverlap(in))
-    return ui::Warning{in.bonusCount == 2 ? res::text::kBonusMonthsOverlapTwo
+    return core::Warning{in.bonusCount == 2 ? res::text::kBonusMonthsOverlapTwo
                                           : res::text::kBonusMonthsOverlapThree};
-  const int64_t borrowed = int64_t{in.loanYear} * 12 + in.loanMonth - 1;
-  if (terms.firstIndex < borrowed) return ui::Warning{res::text::kLoanDateAfterStart};
+  const int64_t borrowed = core::MonthCounter(in.loanYear, in.loanMonth);
+  if (terms.firstCounter < borrowed) return core::Warning{res::text::kLoanDateAfterStart};
 
   // Simple interest on the whole loan from the borrowing to installment 1. Only
   // dates their fields refused lie far enough apart to pass 64 bits.
-  const int64_t months = terms.firstIndex - borrowed;
-  if (terms.loan != 0 && months > INT64_MAX / terms.loan) return kOverflow;
-  const std::optional<int32_t> deferral =
-      ui::TruncToInt32(static_cast<double>(terms.loan * months) * terms.monthlyRate);
-  if (!deferral) return kOverflow;
-  terms.deferralInterest = *deferral;
+  const int64_t months = terms.firstCounter - borrowed;
+  if (terms.loan != 0 && months > INT64_MAX / terms.loan) return core::kOverflow;
+  terms.deferralInterest =
+      amount.Trunc(static_cast<double>(terms.loan * months) * terms.monthlyRate);
+  if (amount.Overflowed()) return core::kOverflow;
 
   // The last installment pays off the rest, whatever its month.
   for (int i = 1; i < terms.installments; ++i)
-    if (IsBonusMonth(in, MonthOf(terms.firstIndex + i - 1))) terms.bonusInstallments.push_back(i);
+    if (IsBonusMonth(in, core::MonthOfCounter(terms.firstCounter + i - 1)))
+      terms.bonusInstallments.push_back(i);
   const int64_t c = static_cast<int64_t>(terms.bonusInstallments.size());
-  if (c == 0) return ui::Warning{res::text::kNoBonusInTerm};
+  if (c == 0) return core::Warning{res::text::kNoBonusInTerm};
 
-  const std::optional<int32_t> bonus = ui::TruncToInt32(in.bonusMonthPayment * 10000.0);
+  terms.bonusPayment = amount.Trunc(in.bonusMonthPayment * 10000.0);
   // b × c is compared whole: a product past 32 bits is an overflow, never a wrap.
-  if (!bonus || !ui::Narrow(*bonus * c)) return kOverflow;
-  if (*bonus * c >= terms.loan) return ui::Warning{res::text::kBonusesAloneRepay};
-  terms.bonusPayment = *bonus;
+  const int32_t allBonuses = amount(terms.bonusPayment * c);
+  if (amount.Overflowed()) return core::kOverflow;
+  if (allBonuses >= terms.loan) return core::Warning{res::text::kBonusesAloneRepay};
 
-  const std::optional<int32_t> installment =
-      ui::TruncToInt32(OrdinaryInstallment(in.annualRate, terms));
-  if (!installment || *installment < 0) return kOverflow;
-  if (*installment > *bonus) return ui::Warning{res::text::kBonusPaymentTooSmall};
-  terms.installment = *installment;
+  terms.installment = amount.Trunc(OrdinaryInstallment(in.annualRate, terms));
+  if (amount.Overflowed() || terms.installment < 0) return core::kOverflow;
+  if (terms.installment > terms.bonusPayment)
+    return core::Warning{res::text::kBonusPaymentTooSmall};
 
-  ui::Outcome<BonusLoanSchedule> schedule = WalkBonusSchedule(terms);
+  core::Outcome<BonusLoanSchedule> schedule = WalkBonusSchedule(terms);
   if (auto* result = std::get_if<BonusLoanSchedule>(&schedule))
     result->periodInMonths = in.periodMode != kPeriodInYears;
   return schedule;

@@ -8,11 +8,20 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace loan {
 
 enum BonusPeriodMode { kPeriodInYears = 0, kPeriodInMonths = 1 };
+
+// The ranges of the dialog's fields, which the calculation checks again.
+inline constexpr double kSimMaxRate = 100.0;  // percent a year
+inline constexpr int kSimMinBonusCount = 2;   // bonus months a year
+inline constexpr int kSimMaxBonusCount = 3;
+inline constexpr int kSimMaxPeriod = 100;     // years or months, as the radios say
+// The longest term a schedule walks, in months: the longest period in years.
+// A term up to it is walked even when its field refused it (120 months, say).
+inline constexpr int kSimMaxInstallments = kSimMaxPeriod * 12;
 
 struct BonusLoanSimInput {
   int periodMode = kPeriodInYears;  // anything but kPeriodInYears counts months
@@ -43,11 +52,12 @@ struct BonusLoanSchedule {
   int32_t bonusPayment = 0;  // yen
   std::vector<BonusScheduleRow> rows;  // first installment first
   int32_t totalInterest = 0, totalPrincipal = 0;
+  int32_t grandTotal = 0;  // totalInterest + totalPrincipal
 };
 
 // What a schedule is walked with, once its ordinary installment is known.
 struct BonusRepaymentTerms {
-  int64_t firstIndex = 0;  // month of installment 1 as year × 12 + month − 1, not negative
+  int64_t firstCounter = 0;  // month counter of installment 1 (core/month_index.h), not negative
   int installments = 0;    // N
   std::vector<int> bonusInstallments;  // ascending, each below N
   int32_t loan = 0;
@@ -59,10 +69,10 @@ struct BonusRepaymentTerms {
 // The rows and totals of repaying the loan on these terms; an amount beyond 32
 // bits gives the overflow warning. A payment that would reach or pass what is
 // owed pays the balance with its interest instead and is the last row.
-ui::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& terms);
+core::Outcome<BonusLoanSchedule> WalkBonusSchedule(const BonusRepaymentTerms& terms);
 
 // The schedule, or the warning that stops it. A value outside what its field
-// accepts gives ui::kAlreadyReported: the field exchange has shown its message.
-ui::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& input);
+// accepts gives core::kAlreadyReported: the field exchange has shown its message.
+core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInput& input);
 
 }  // namespace loan

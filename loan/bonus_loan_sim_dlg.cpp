@@ -1,8 +1,8 @@
 #include "loan/bonus_loan_sim_dlg.h"
 
-#include <vector>
-
+#include "core/checked_math.h"
 #include "loan/bonus_loan_report.h"
+#include "loan/schedule_cells.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/data_exchange.h"
@@ -40,30 +40,30 @@ void CBonusLoanSimDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Control(dx, id::kList, m_list);
   DDX_Text(dx, id::kBonusMonthPayment, m_dBonusMonthPayment);
-  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
   DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
   DDX_Text(dx, id::kBonusCount, m_nBonusCount);
-  DDV_MinMaxInt(dx, m_nBonusCount, 2, 3);
+  DDV_MinMaxInt(dx, m_nBonusCount, kSimMinBonusCount, kSimMaxBonusCount);
   DDX_Text(dx, id::kLoanYear, m_nLoanYear);
   DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
   DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kSimMaxRate);
   DDX_Text(dx, id::kPeriod, m_nPeriod);
-  DDV_MinMaxInt(dx, m_nPeriod, 0, 100);
+  DDV_MinMaxInt(dx, m_nPeriod, 0, kSimMaxPeriod);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
-  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
-  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   const int monthIds[3] = {id::kBonusMonth1, id::kBonusMonth2, id::kBonusMonth3};
   for (int k = 0; k < 3; ++k) {
     DDX_Text(dx, monthIds[k], m_nBonusMonth[k]);
     DDV_MinMaxInt(dx, m_nBonusMonth[k], 1, 12);
   }
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kRepayStartMonth, m_nRepayStartMonth);
   DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
   DDX_RadioGroup(dx, id::kRadioYears, id::kRadioMonths,
@@ -92,12 +92,9 @@ void CBonusLoanSimDlg::OnCalc() {
   m_list.SetupBonusColumns();
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(ComputeBonusLoanSchedule(Input()), [this](const BonusLoanSchedule& schedule) {
-    std::vector<ui::ScheduleRowTexts> rows;
-    rows.reserve(schedule.rows.size());
-    for (const BonusScheduleRow& row : schedule.rows) rows.push_back(BonusRowTexts(row));
-    m_list.AddRows(rows);
+    m_list.AddRows(BonusTableRows(schedule.rows));
     m_dTotalInterest = schedule.totalInterest / 10000.0;
-    m_dTotalPayment = (int64_t{schedule.totalInterest} + schedule.totalPrincipal) / 10000.0;
+    m_dTotalPayment = schedule.grandTotal / 10000.0;
   });
 }
 
@@ -115,14 +112,9 @@ void CBonusLoanSimDlg::OnRadioMonths() { m_nPeriodMode = kPeriodInMonths; }
 // The report reads the fields as they stand and computes the schedule afresh;
 // the table and the totals stay as they are.
 void CBonusLoanSimDlg::OnSaveToFile() {
-  SaveReportToFile(res::text::kBonusReportName, [this]() -> std::optional<std::string> {
+  SaveReportToFile(res::text::kBonusReportName, [this] {
     UpdateData(true);
-    ui::Outcome<BonusLoanSchedule> outcome = ComputeBonusLoanSchedule(Input());
-    if (const ui::Warning* warning = std::get_if<ui::Warning>(&outcome)) {
-      if (!warning->text.empty()) Warn(warning->text);
-      return std::nullopt;
-    }
-    return BonusReport(std::get<BonusLoanSchedule>(outcome));
+    return ReportOrWarn(ComputeBonusLoanSchedule(Input()), BonusReport);
   });
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "loan/bonus_loan_schedule.h"
+#include "loan/schedule_list.h"
 #include "ui/calculator_dialog.h"
-#include "ui/schedule_list.h"
 
 namespace loan {
 
@@ -13,7 +13,7 @@ class CBonusLoanSimDlg : public ui::CCalculatorDlg {
 
   // In the order the field exchange handles them (all but the mode).
   int m_nPeriodMode;
-  ui::CScheduleList m_list;
+  CScheduleList m_list;
   double m_dBonusMonthPayment;
   int m_nRepayStartYear;
   int m_nBonusCount;

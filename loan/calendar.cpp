@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "core/month_index.h"
+
 namespace loan {
 namespace {
 
@@ -23,13 +25,11 @@ int DaysInMonth(int year, int month) {
 
 int DaysInYear(int year) { return IsLeapYear(year) == 1 ? 366 : 365; }
 
-int64_t MonthCounter(int year, int month) { return int64_t{year} * 12 + month - 1; }
-
 std::optional<CalendarMonth> MonthAt(int64_t counter) {
-  if (counter < 0 || counter / 12 > INT_MAX) return std::nullopt;
+  if (counter < 0 || core::YearOfCounter(counter) > INT_MAX) return std::nullopt;
   CalendarMonth at;
-  at.year = static_cast<int>(counter / 12);
-  at.month = static_cast<int>(counter % 12) + 1;
+  at.year = static_cast<int>(core::YearOfCounter(counter));
+  at.month = core::MonthOfCounter(counter);
   at.days = DaysInMonth(at.year, at.month);
   at.yearLength = DaysInYear(at.year);
   return at;

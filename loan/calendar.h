@@ -1,5 +1,5 @@
-// The calendar of the day-counted loan schedules: Gregorian leap years, the
-// days of each month, and the month counter that a schedule walks.
+// The calendar of the day-counted loan schedules: Gregorian leap years, and the
+// days of each month that a schedule's month counter (core/month_index.h) walks.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,6 @@ int DaysInMonth(int year, int month);
 
 // 366 for a leap year, else 365.
 int DaysInYear(int year);
-
-// A schedule counts months from year 0: counter = year × 12 + month − 1, so the
-// counter's year is counter / 12 and its month counter modulo 12, plus 1.
-int64_t MonthCounter(int year, int month);
 
 struct CalendarMonth {
   int year;

@@ -1,7 +1,6 @@
 #include "loan/equal_payment_loan_dlg.h"
 
-#include "loan/calendar.h"
-#include "loan/loan_dialog_input.h"
+#include "core/checked_math.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
 #include "loan/schedule_cells.h"
@@ -10,30 +9,30 @@
 #include "ui/data_exchange.h"
 
 namespace loan {
+namespace {
 
 namespace id = res::equal_payment_loan;
 
-CEqualPaymentLoanDlg::CEqualPaymentLoanDlg() : CCalculatorDlg(res::kDlgEqualPaymentLoan) {
+constexpr DayCountedLoanLayout kLayout{
+    .calc = id::kCalc,
+    .clear = id::kClear,
+    .save = id::kSave,
+    .radioAnnualRate = id::kRadioAnnualRate,
+    .radioMonthRate = id::kRadioMonthRate,
+    .reportName = res::text::kEqualPaymentReportName,
+    .setupColumns = &CScheduleList::SetupEqualPaymentColumns,
+    .tableReset = TableReset::kAfterFieldExchange,
+};
+
+}  // namespace
+
+CEqualPaymentLoanDlg::CEqualPaymentLoanDlg()
+    : CDayCountedLoanDlg(res::kDlgEqualPaymentLoan, kLayout) {
   SetInitialValues();
-  OnClicked(id::kCalc, &CEqualPaymentLoanDlg::OnCalc);
-  OnClicked(id::kClear, &CEqualPaymentLoanDlg::OnClear);
-  OnClicked(id::kRadioAnnualRate, &CEqualPaymentLoanDlg::OnRadioAnnualRate);
-  OnClicked(id::kRadioMonthRate, &CEqualPaymentLoanDlg::OnRadioMonthRate);
-  OnClicked(id::kSave, &CEqualPaymentLoanDlg::OnSaveToFile);
 }
 
-int CEqualPaymentLoanDlg::IsLeapYear(int year) const { return loan::IsLeapYear(year); }
-
 void CEqualPaymentLoanDlg::SetInitialValues() {
-  m_nRateMode = kAnnualRate;
-  m_nLoanAmount = 0;
-  m_dAnnualRate = 0.0;
-  m_dMonthRate = 0.0;
-  m_nRepayStartMonth = 1;
-  m_nRepayStartYear = 0;
-  m_nPaymentCount = 1;
-  m_nLoanYear = 0;
-  m_nLoanMonth = 1;
+  CDayCountedLoanDlg::SetInitialValues();
   m_dTotalPrincipal = 0.0;
   m_dTotalInterest = 0.0;
 }
@@ -42,7 +41,7 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Control(dx, id::kList, m_list);
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, 2147483600);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
   DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 200.0);
   DDX_Text(dx, id::kMonthRate, m_dMonthRate);
@@ -58,48 +57,23 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
   DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
   DDX_Text(dx, id::kTotalPrincipal, m_dTotalPrincipal);
-  DDV_MinMaxDouble(dx, m_dTotalPrincipal, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalPrincipal, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
-  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, 2147483600.0);
+  DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
   DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioMonthRate,
                  m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
 }
 
-void CEqualPaymentLoanDlg::OnCalc() {
-  UpdateData(true);  // a failed field has been reported; the calculation goes on
-  // The headings stand even when a check stops the calculation.
-  m_list.ClearTable();
-  m_list.SetupEqualPaymentColumns();
-  ApplyOutcome(ComputeEqualPaymentSchedule(LoanInputOf(*this)),
-               [this](const EqualPaymentSchedule& schedule) {
-                 m_list.AddRows(EqualPaymentTableRows(schedule.rows));
-                 m_dTotalPrincipal = schedule.totalPrincipal / 10000.0;
-                 m_dTotalInterest = schedule.totalInterest / 10000.0;
-               });
+void CEqualPaymentLoanDlg::ShowSchedule() {
+  ApplyOutcome(ComputeEqualPaymentSchedule(Input()), [this](const EqualPaymentSchedule& schedule) {
+    m_list.AddRows(EqualPaymentTableRows(schedule.rows));
+    m_dTotalPrincipal = schedule.totalPrincipal / 10000.0;
+    m_dTotalInterest = schedule.totalInterest / 10000.0;
+  });
 }
 
-void CEqualPaymentLoanDlg::OnClear() {
-  SetInitialValues();
-  UpdateData(false);
-  CheckRadioButton(id::kRadioAnnualRate, id::kRadioMonthRate, id::kRadioAnnualRate);
-  m_list.ClearTable();
-}
-
-void CEqualPaymentLoanDlg::OnRadioAnnualRate() { m_nRateMode = kAnnualRate; }
-
-void CEqualPaymentLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
-
-std::optional<std::string> CEqualPaymentLoanDlg::WriteReport() {
-  UpdateData(true);  // as Calc: the report goes on with the members as they stand
-  const ui::Outcome<EqualPaymentSchedule> outcome =
-      ComputeEqualPaymentSchedule(LoanInputOf(*this));
-  const EqualPaymentSchedule* schedule = ResultOrWarn(outcome);
-  if (schedule == nullptr) return std::nullopt;
-  return FormatEqualPaymentReport(*schedule);
-}
-
-void CEqualPaymentLoanDlg::OnSaveToFile() {
-  SaveReportToFile(res::text::kEqualPaymentReportName, [this] { return WriteReport(); });
+std::optional<std::string> CEqualPaymentLoanDlg::ScheduleReport() {
+  return ReportOrWarn(ComputeEqualPaymentSchedule(Input()), FormatEqualPaymentReport);
 }
 
 }  // namespace loan

@@ -4,47 +4,23 @@
 #include <optional>
 #include <string>
 
-#include "loan/loan_schedule.h"
-#include "ui/calculator_dialog.h"
-#include "ui/schedule_list.h"
+#include "loan/day_counted_loan_dlg.h"
 
 namespace loan {
 
-class CEqualPaymentLoanDlg : public ui::CCalculatorDlg {
+class CEqualPaymentLoanDlg : public CDayCountedLoanDlg {
  public:
   CEqualPaymentLoanDlg();
 
-  // 1 for a leap year, else 0: the calendar rule the schedule counts days by.
-  int IsLeapYear(int year) const;
-
-  // The report of the schedule that the fields give now (the fields are read
-  // first), or nullopt when a check stopped it after its warning.
-  std::optional<std::string> WriteReport();
-
-  // In declaration order; the field exchange handles all but the mode in this order.
-  int m_nRateMode;
-  ui::CScheduleList m_list;
-  int m_nLoanAmount;
-  double m_dAnnualRate;
-  double m_dMonthRate;
-  int m_nRepayStartMonth;
-  int m_nRepayStartYear;
-  int m_nPaymentCount;
-  int m_nLoanYear;
-  int m_nLoanMonth;
+  // The totals of the schedule, in 万円.
   double m_dTotalPrincipal;
   double m_dTotalInterest;
 
  protected:
   void DoDataExchange(ui::CDataExchange& dx) override;
-
- private:
-  void SetInitialValues();
-  void OnCalc();
-  void OnClear();
-  void OnRadioAnnualRate();
-  void OnRadioMonthRate();
-  void OnSaveToFile();
+  void SetInitialValues() override;
+  void ShowSchedule() override;
+  std::optional<std::string> ScheduleReport() override;
 };
 
 }  // namespace loan

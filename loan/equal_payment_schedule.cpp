@@ -1,29 +1,24 @@
 #include "loan/equal_payment_schedule.h"
 
 #include <cmath>
-#include <optional>
 
+#include "core/checked_math.h"
+#include "core/tiny_rate.h"
 #include "loan/calendar.h"
-#include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 namespace {
 
-// Below this rate in percent, 1 − 1 / (1 + q)^n loses its digits to
-// cancellation, so the annuity factor is computed another way there.
-constexpr double kTinyRatePercent = 0.001;
-
-// The installment A: the annuity payment at the monthly rate, truncated; the
-// loan over the count at a rate of 0. Nullopt when it does not fit 32 bits.
-std::optional<int32_t> Installment(const LoanStart& start) {
+// The installment A before it is truncated: the annuity payment at the monthly
+// rate; the loan over the count at a rate of 0.
+double Installment(const LoanStart& start) {
   const double b = static_cast<double>(start.loan);
   const double r = start.rate;
   const double n = static_cast<double>(start.count);
-  if (r == 0.0) return static_cast<int32_t>(start.loan / start.count);  // no interest at all
+  if (r == 0.0) return static_cast<double>(start.loan / start.count);  // no interest at all
 
   double t;
-  if (std::fabs(start.ratePercent) < kTinyRatePercent) {
+  if (core::IsTinyRate(start.ratePercent)) {
     // The same 1 − (1 + q)^−n without subtracting two numbers close to 1.
     const double q = start.monthly ? r : r / 12.0;
     t = -std::expm1(-n * std::log1p(q));
@@ -31,30 +26,30 @@ std::optional<int32_t> Installment(const LoanStart& start) {
     const double g = start.monthly ? std::pow(1.0 + r, n) : std::pow(r / 12.0 + 1.0, n);
     t = 1.0 - 1.0 / g;
   }
-  return ui::TruncToInt32(start.monthly ? b * r / t : b * r / 12.0 / t);
+  return start.monthly ? b * r / t : b * r / 12.0 / t;
 }
 
 }  // namespace
 
-ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
-  ui::Outcome<LoanStart> started = StartLoan(input);
-  if (const ui::Warning* warning = std::get_if<ui::Warning>(&started)) return *warning;
+core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
+  core::Outcome<LoanStart> started = StartLoan(input);
+  if (const core::Stop* stop = std::get_if<core::Stop>(&started)) return *stop;
   const LoanStart& start = std::get<LoanStart>(started);
 
-  std::optional<int32_t> installment = Installment(start);
-  if (!installment) return ui::Warning{res::text::kOverflow};
+  core::AmountGuard amount;
+  const int32_t installment = amount.Trunc(Installment(start));
+  if (amount.Overflowed()) return core::kOverflow;
 
   EqualPaymentSchedule schedule;
   schedule.monthly = start.monthly;
   schedule.rate = start.rate;
   schedule.loan = start.loan;
   schedule.count = start.count;
-  schedule.installment = *installment;
+  schedule.installment = installment;
   schedule.rows.reserve(static_cast<size_t>(start.count));
 
-  AmountGuard amount;
   const double r = start.rate;
-  const int64_t a = *installment;
+  const int64_t a = installment;
   const int64_t e = start.deferralInterest;
   int64_t balance = start.loan;
   int64_t totalInterest = 0, totalPrincipal = 0;
@@ -88,13 +83,13 @@ ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& i
     totalInterest += row.interest;
     totalPrincipal += row.principal;
     balance = row.balance;
-    if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+    if (amount.Overflowed()) return core::kOverflow;
     if (last) break;
   }
   schedule.totalInterest = amount(totalInterest);
   schedule.totalPrincipal = amount(totalPrincipal);
   schedule.grandTotal = amount(totalPrincipal + totalInterest);
-  if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::kOverflow;
   return schedule;
 }
 

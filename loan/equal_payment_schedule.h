@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/outcome.h"
 #include "loan/loan_schedule.h"
-#include "ui/outcome.h"
 
 namespace loan {
 
@@ -29,6 +29,6 @@ struct EqualPaymentSchedule {
 
 // The schedule, or the warning that stopped it: the loan date after the first
 // repayment, or an amount beyond 32 bits ("オーバーフローしました").
-ui::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input);
+core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input);
 
 }  // namespace loan

@@ -1,27 +1,27 @@
 #include "loan/equal_principal_report.h"
 
-#include "ui/text_format.h"
+#include "core/text_format.h"
 
 namespace loan {
 
 std::string FormatEqualPrincipalReport(const EqualPrincipalSchedule& schedule) {
   std::string report;
   report.reserve(128 + schedule.rows.size() * 96);
-  ui::AppendFormat(report, "借入金額（円）\u3000         \\%10d\n", schedule.loan);
-  ui::AppendFormat(report, "返済回数（回）           %11d\n", schedule.count);
+  core::AppendFormat(report, "借入金額（円）\u3000         \\%10d\n", schedule.loan);
+  core::AppendFormat(report, "返済回数（回）           %11d\n", schedule.count);
   // A monthly rate is printed at least ten characters wide, an annual one eight.
   if (schedule.monthly)
-    ui::AppendFormat(report, "利率（月利)(%%)          %10.5lf\n", schedule.rate * 100.0);
+    core::AppendFormat(report, "利率（月利)(%%)          %10.5lf\n", schedule.rate * 100.0);
   else
-    ui::AppendFormat(report, "利率（年利)(%%)          %8.5lf\n", schedule.rate * 100.0);
-  ui::AppendFormat(report, "一回の返済元金（円）     \\%10d\n", schedule.principalPart);
+    core::AppendFormat(report, "利率（年利)(%%)          %8.5lf\n", schedule.rate * 100.0);
+  core::AppendFormat(report, "一回の返済元金（円）     \\%10d\n", schedule.principalPart);
   for (const ScheduleRow& row : schedule.rows)
-    ui::AppendFormat(report, "%4d.%2d %2d日間 %3d回 利息\\%10d  元利合計\\%10d  残り\\%10d\n",
+    core::AppendFormat(report, "%4d.%2d %2d日間 %3d回 利息\\%10d  元利合計\\%10d  残り\\%10d\n",
                      row.year, row.month, row.days, row.number, row.interest, row.payment,
                      row.balance);
-  ui::AppendFormat(report, "\n利息の合計 \\%10d  返済額の合計 \\%10d\n", schedule.totalInterest,
+  core::AppendFormat(report, "\n利息の合計 \\%10d  返済額の合計 \\%10d\n", schedule.totalInterest,
                    schedule.totalPayment);
-  ui::AppendFormat(report, "元金合計%10d\n", schedule.totalPrincipal);
+  core::AppendFormat(report, "元金合計%10d\n", schedule.totalPrincipal);
   return report;
 }
 

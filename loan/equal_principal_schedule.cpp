@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "core/checked_math.h"
 #include "loan/calendar.h"
-#include "res/texts.h"
 
 namespace loan {
 
-ui::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInput& input) {
-  ui::Outcome<LoanStart> started = StartLoan(input);
-  if (const ui::Warning* warning = std::get_if<ui::Warning>(&started)) return *warning;
+core::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInput& input) {
+  core::Outcome<LoanStart> started = StartLoan(input);
+  if (const core::Stop* stop = std::get_if<core::Stop>(&started)) return *stop;
   const LoanStart& start = std::get<LoanStart>(started);
 
   EqualPrincipalSchedule schedule;
@@ -22,7 +22,7 @@ ui::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInpu
       std::trunc(static_cast<double>(start.loan) / start.count / 100.0) * 100.0);
   schedule.rows.reserve(static_cast<size_t>(start.count));
 
-  AmountGuard amount;
+  core::AmountGuard amount;
   const double r = start.rate;
   const int64_t u = schedule.principalPart;
   int64_t balance = start.loan;
@@ -53,12 +53,12 @@ ui::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInpu
     totalPayment += row.payment;
     totalPrincipal += row.principal;
     balance = row.balance;
-    if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+    if (amount.Overflowed()) return core::kOverflow;
   }
   schedule.totalInterest = amount(totalInterest);
   schedule.totalPayment = amount(totalPayment);
   schedule.totalPrincipal = amount(totalPrincipal);
-  if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::kOverflow;
   return schedule;
 }
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/outcome.h"
 #include "loan/loan_schedule.h"
-#include "ui/outcome.h"
 
 namespace loan {
 
@@ -27,6 +27,6 @@ struct EqualPrincipalSchedule {
 
 // The schedule, or the warning that stopped it: the loan date after the first
 // repayment, or an amount beyond 32 bits ("オーバーフローしました").
-ui::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInput& input);
+core::Outcome<EqualPrincipalSchedule> ComputeEqualPrincipalSchedule(const LoanInput& input);
 
 }  // namespace loan

@@ -1,34 +1,22 @@
 #include "loan/loan_schedule.h"
 
+#include "core/checked_math.h"
+#include "core/month_index.h"
 #include "loan/calendar.h"
 #include "res/texts.h"
-#include "ui/checked_math.h"
 
 namespace loan {
 
-int32_t AmountGuard::operator()(int64_t amount) {
-  std::optional<int32_t> narrow = ui::Narrow(amount);
-  if (!narrow) overflowed_ = true;
-  return narrow.value_or(0);
-}
-
-int32_t AmountGuard::Trunc(double value) {
-  std::optional<int32_t> truncated = ui::TruncToInt32(value);
-  if (!truncated) overflowed_ = true;
-  return truncated.value_or(0);
-}
-
-ui::Outcome<LoanStart> StartLoan(const LoanInput& input) {
-  const int64_t start = int64_t{input.repayStartYear} * 12 + input.repayStartMonth;
-  const int64_t taken = int64_t{input.loanYear} * 12 + input.loanMonth;
-  if (start - taken < 0) return ui::Warning{res::text::kLoanDateAfterStart};
-  const int64_t deferralMonths = start - taken;
+core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
+  const int64_t deferralMonths = core::MonthsBetween(input.loanYear, input.loanMonth,
+                                                     input.repayStartYear, input.repayStartMonth);
+  if (deferralMonths < 0) return core::Warning{res::text::kLoanDateAfterStart};
 
   // Inputs that failed validation in a way the schedule cannot take.
   const int n = input.paymentCount;
-  if (n < 1 || n > kMaxPaymentCount) return ui::Warning{};
-  const int64_t counter = MonthCounter(input.repayStartYear, input.repayStartMonth);
-  if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return ui::Warning{};
+  if (n < 1 || n > kMaxPaymentCount) return core::kAlreadyReported;
+  const int64_t counter = core::MonthCounter(input.repayStartYear, input.repayStartMonth);
+  if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return core::kAlreadyReported;
 
   LoanStart loan;
   loan.monthly = input.rateMode == kMonthRate;
@@ -37,13 +25,13 @@ ui::Outcome<LoanStart> StartLoan(const LoanInput& input) {
   loan.count = n;
   loan.firstCounter = counter;
 
-  AmountGuard amount;
+  core::AmountGuard amount;
   loan.loan = amount(int64_t{input.loanAmount} * 10000);
   const double b = static_cast<double>(loan.loan);
   const double r = loan.rate;
   const double d = static_cast<double>(deferralMonths);
   loan.deferralInterest = amount.Trunc(loan.monthly ? b * r * d : b * r / 12.0 * d);
-  if (amount.Overflowed()) return ui::Warning{res::text::kOverflow};
+  if (amount.Overflowed()) return core::kOverflow;
   return loan;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace loan {
 
@@ -47,19 +47,6 @@ struct LoanStart {
 // or dates whose month counter is negative, stop without a box of their own
 // (their field has failed its validation). A loan or deferral interest beyond
 // 32 bits is an overflow.
-ui::Outcome<LoanStart> StartLoan(const LoanInput& input);
-
-// Turns a 64-bit intermediate into a 32-bit amount, and remembers whether any
-// amount of the schedule did not fit.
-class AmountGuard {
- public:
-  int32_t operator()(int64_t amount);
-  // trunc(value) as a 32-bit amount; NaN and infinities do not fit.
-  int32_t Trunc(double value);
-  bool Overflowed() const { return overflowed_; }
-
- private:
-  bool overflowed_ = false;
-};
+core::Outcome<LoanStart> StartLoan(const LoanInput& input);
 
 }  // namespace loan

@@ -1,46 +1,52 @@
 #include "loan/schedule_cells.h"
 
-#include "ui/text_format.h"
+#include <array>
+
+#include "core/text_format.h"
 
 namespace loan {
 namespace {
 
-std::string Yen(int32_t amount) { return ui::FormatText("%10d", amount); }
+std::string Date(int year, int month) { return core::FormatText("%4d.%2d", year, month); }
+std::string Number(int number) { return core::FormatText("%3d", number); }
+std::string Yen(int32_t amount) { return core::FormatText("%10d", amount); }
 
-// The three columns that both layouts begin with.
-ui::ScheduleRowTexts DatedRow(const ScheduleRow& row) {
-  ui::ScheduleRowTexts cells;
-  cells[0] = ui::FormatText("%4d.%2d", row.year, row.month);
-  cells[1] = ui::FormatText("%2d", row.days);
-  cells[2] = ui::FormatText("%3d", row.number);
-  return cells;
-}
+// Columns 3 to 6 of a day-counted layout: its four amounts in the order shown.
+using AmountColumns = std::array<int32_t ScheduleRow::*, 4>;
 
-}  // namespace
-
-std::vector<ui::ScheduleRowTexts> EqualPaymentTableRows(std::span<const ScheduleRow> rows) {
-  std::vector<ui::ScheduleRowTexts> table;
+std::vector<ScheduleRowTexts> DayCountedTableRows(std::span<const ScheduleRow> rows,
+                                                  const AmountColumns& amounts) {
+  std::vector<ScheduleRowTexts> table;
   table.reserve(rows.size());
   for (const ScheduleRow& row : rows) {
-    ui::ScheduleRowTexts& cells = table.emplace_back(DatedRow(row));
-    cells[3] = Yen(row.payment);
-    cells[4] = Yen(row.interest);
-    cells[5] = Yen(row.principal);
-    cells[6] = Yen(row.balance);
+    ScheduleRowTexts& cells = table.emplace_back();
+    cells[0] = Date(row.year, row.month);
+    cells[1] = core::FormatText("%2d", row.days);
+    cells[2] = Number(row.number);
+    for (size_t k = 0; k < amounts.size(); ++k) cells[3 + k] = Yen(row.*amounts[k]);
   }
   return table;
 }
 
-std::vector<ui::ScheduleRowTexts> EqualPrincipalTableRows(std::span<const ScheduleRow> rows) {
-  std::vector<ui::ScheduleRowTexts> table;
+}  // namespace
+
+std::vector<ScheduleRowTexts> EqualPaymentTableRows(std::span<const ScheduleRow> rows) {
+  return DayCountedTableRows(rows, {&ScheduleRow::payment, &ScheduleRow::interest,
+                                    &ScheduleRow::principal, &ScheduleRow::balance});
+}
+
+std::vector<ScheduleRowTexts> EqualPrincipalTableRows(std::span<const ScheduleRow> rows) {
+  return DayCountedTableRows(rows, {&ScheduleRow::principal, &ScheduleRow::interest,
+                                    &ScheduleRow::payment, &ScheduleRow::balance});
+}
+
+std::vector<ScheduleRowTexts> BonusTableRows(std::span<const BonusScheduleRow> rows) {
+  std::vector<ScheduleRowTexts> table;
   table.reserve(rows.size());
-  for (const ScheduleRow& row : rows) {
-    ui::ScheduleRowTexts& cells = table.emplace_back(DatedRow(row));
-    cells[3] = Yen(row.principal);
-    cells[4] = Yen(row.interest);
-    cells[5] = Yen(row.payment);
-    cells[6] = Yen(row.balance);
-  }
+  for (const BonusScheduleRow& row : rows)
+    table.push_back({core::FormatText("%2c", row.bonus ? '*' : ' '), Date(row.year, row.month),
+                     Number(row.number), Yen(row.payment), Yen(row.interest), Yen(row.principal),
+                     Yen(row.balance)});
   return table;
 }
 

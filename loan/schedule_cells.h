@@ -1,19 +1,23 @@
-// The table rows of the day-counted schedules, formatted as their columns show
-// them: year.month, days, number, then four amounts in yen.
+// The table rows of the repayment simulations, formatted as their columns show
+// them: dates as year.month, numbers three wide, amounts in yen ten wide.
 #pragma once
 
 #include <span>
 #include <vector>
 
+#include "loan/bonus_loan_schedule.h"
 #include "loan/loan_schedule.h"
-#include "ui/schedule_list.h"
+#include "loan/schedule_list.h"
 
 namespace loan {
 
 // Columns: 年月, 日数, 回, payment, interest, principal, balance.
-std::vector<ui::ScheduleRowTexts> EqualPaymentTableRows(std::span<const ScheduleRow> rows);
+std::vector<ScheduleRowTexts> EqualPaymentTableRows(std::span<const ScheduleRow> rows);
 
 // Columns: 年月, 日数, 回, principal, interest, payment, balance.
-std::vector<ui::ScheduleRowTexts> EqualPrincipalTableRows(std::span<const ScheduleRow> rows);
+std::vector<ScheduleRowTexts> EqualPrincipalTableRows(std::span<const ScheduleRow> rows);
+
+// Columns: the bonus mark, 年月, 回, payment, interest, principal, balance.
+std::vector<ScheduleRowTexts> BonusTableRows(std::span<const BonusScheduleRow> rows);
 
 }  // namespace loan

@@ -45,41 +45,6 @@ inline constexpr std::string_view kNoBonusInTerm = "期間中にボーナスが�
 inline constexpr std::string_view kBonusesAloneRepay = "ボーナスだけで返済できます";
 inline constexpr std::string_view kBonusPaymentTooSmall = "ボーナス月の返済額が小さすぎます";
 
-// Bonus simulation: table cells (printf formats) and the report's lines. The
-// backslash before an amount is the byte 0x5C, shown as the yen sign.
-inline constexpr const char* kBonusCellMark = "%2c";
-inline constexpr const char* kBonusCellDate = "%4d.%2d";
-inline constexpr const char* kBonusCellNumber = "%3d";
-inline constexpr const char* kBonusCellAmount = "%10d";
-struct BonusReportHeader {
-  const char* loan;
-  const char* period;
-  const char* rate;
-  const char* installment;
-};
-inline constexpr BonusReportHeader kBonusReportInYears{
-    "借入金額（円）　          \\%10d\n",
-    "返済期間（年）            %11d\n",
-    "利率（年利)(%%)           %8.5lf\n",
-    "一回の返済金額（円）      \\%10d\n",
-};
-inline constexpr BonusReportHeader kBonusReportInMonths{
-    "借入金額（円）　         \\%10d\n",
-    "返済期間（月）           %11d\n",
-    "利率（月利)(%%)          %8.5lf\n",
-    "一回の返済金額（円）     \\%10d\n",
-};
-inline constexpr const char* kBonusReportBonusPayment = "ボーナス時の支払い額（円）\\%10d\n";
-inline constexpr const char* kBonusReportMarkNote = "*印がボーナス時の支払額\n";
-inline constexpr const char* kBonusReportBonusLine =
-    "*%4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
-inline constexpr const char* kBonusReportPlainLine =
-    " %4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
-inline constexpr const char* kBonusReportLastLine =
-    "%5d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
-inline constexpr const char* kBonusReportTotals = "\n利息の合計 \\%10d  返済元金の合計 \\%10d\n";
-inline constexpr const char* kBonusReportGrandTotal = "最終的総支払額\\%10d\n";
-
 // The framework's own field-exchange messages. {min} and {max} stand for the bounds.
 inline constexpr std::string_view kFieldCaption = "Tavoro";
 inline constexpr unsigned kFieldMessageType = 48;  // exclamation icon, OK button

@@ -3,7 +3,6 @@
 # Wine on a virtual screen: tools/screenshot.sh DIALOG-ID OUT.png
 #   102  the function menu            100  the About box
 #   129 130 142 143 131 132 133 146   the calculators, open over the menu
-# A calculator that is not built yet shows its bare template (empty fields).
 set -euo pipefail
 
 id=${1:?usage: tools/screenshot.sh DIALOG-ID OUT.png}
@@ -44,13 +43,6 @@ case "$id" in
   130 | 131 | 132 | 133 | 142 | 143 | 146) opener="open $id\n" ;;
   *) echo "no such dialog: $id" >&2; exit 2 ;;
 esac
-if [ "$id" != 102 ] && [ "$id" != 100 ]; then
-  # A calculator still to be built is shown as its bare template.
-  play "$opener"
-  wait "$PLAY_PID" || true
-  grep -q "^error	not built" "$work/out" && opener="show $id\n"
-fi
-
 # Open the dialog, let it paint, take the picture while the script waits.
 play "${opener}wait 6000\n"
 for tries in $(seq 300); do

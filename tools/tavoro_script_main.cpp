@@ -18,8 +18,6 @@ int main(int argc, char** argv) {
   }
   tools::ScriptDriver driver(argc > 1 ? file : std::cin, std::cout);
   ui::HeadlessHost host(driver);
-  ui::SetCurrentHost(&host);
-  app::TheApp().InitInstance();
-  ui::SetCurrentHost(nullptr);
+  app::Run(host);
   return 0;
 }

@@ -29,8 +29,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   tools::ScriptDriver driver(argc > 1 ? file : std::cin, std::cout);
   ui::win32::Win32Host host(GetModuleHandleW(nullptr), &driver);
-  ui::SetCurrentHost(&host);
-  app::TheApp().InitInstance();
-  ui::SetCurrentHost(nullptr);
+  app::Run(host);
   return 0;
 }

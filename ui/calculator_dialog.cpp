@@ -1,8 +1,8 @@
 #include "ui/calculator_dialog.h"
 
+#include "core/report_file.h"
 #include "res/texts.h"
 #include "ui/host.h"
-#include "ui/report_file.h"
 
 namespace ui {
 
@@ -21,7 +21,7 @@ void CCalculatorDlg::SaveReportToFile(
   if (!path) return;
   std::optional<std::string> report = writeReport();
   if (!report) return;
-  if (!WriteReportFile(*path, *report)) Warn(res::text::kReportNotWritten);
+  if (!core::WriteReportFile(*path, *report)) Warn(res::text::kReportNotWritten);
 }
 
 }  // namespace ui

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "core/outcome.h"
 #include "ui/dialog.h"
-#include "ui/outcome.h"
 
 namespace ui {
 
@@ -33,22 +33,32 @@ class CCalculatorDlg : public CDialog {
                         const std::function<std::optional<std::string>()>& writeReport);
 
   // The end of every Calc: a warning is shown and nothing is written; results
-  // go into the members through `store`, then every control is refreshed.
-  // kAlreadyReported writes nothing and shows nothing more.
+  // go into the members through `store`, then every control is refreshed. A
+  // stop already reported by the field exchange writes nothing and shows
+  // nothing more.
   template <class Result, class Store>
-  void ApplyOutcome(const Outcome<Result>& outcome, Store store) {
+  void ApplyOutcome(const core::Outcome<Result>& outcome, Store store) {
     const Result* result = ResultOrWarn(outcome);
     if (result == nullptr) return;
     store(*result);
     UpdateData(false);
   }
 
+  // The end of every report writer: the report that `format` makes of the
+  // result, or nullopt after showing the warning that stopped the calculation.
+  template <class Result, class Format>
+  std::optional<std::string> ReportOrWarn(const core::Outcome<Result>& outcome, Format format) {
+    const Result* result = ResultOrWarn(outcome);
+    if (result == nullptr) return std::nullopt;
+    return format(*result);
+  }
+
   // The result, or nullptr after showing the warning that stopped the
-  // calculation (none when its text is empty).
+  // calculation, if it has one.
   template <class Result>
-  const Result* ResultOrWarn(const Outcome<Result>& outcome) {
-    if (const Warning* warning = std::get_if<Warning>(&outcome)) {
-      if (!warning->text.empty()) Warn(warning->text);
+  const Result* ResultOrWarn(const core::Outcome<Result>& outcome) {
+    if (const core::Stop* stop = std::get_if<core::Stop>(&outcome)) {
+      if (const core::Warning* warning = std::get_if<core::Warning>(stop)) Warn(warning->text);
       return nullptr;
     }
     return &std::get<Result>(outcome);

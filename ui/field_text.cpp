@@ -86,7 +86,15 @@ std::string FormatRealField(double value) {
   auto [end, error] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   if (error != std::errc()) return "0";
-  return std::string(buffer, end);
+  std::string text(buffer, end);
+  // Within a hair of the largest double, 15 digits round past it
+  // ("1.79769313486232e+308") and would no longer parse: such a value is written
+  // with the fewest digits that read back as itself.
+  if (!ParseRealField(text)) {
+    auto [exactEnd, exactError] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (exactError == std::errc()) text.assign(buffer, exactEnd);
+  }
+  return text;
 }
 
 }  // namespace ui

@@ -21,7 +21,10 @@ std::optional<double> ParseRealField(std::string_view text);
 // Plain decimal.
 std::string FormatIntField(int32_t value);
 
-// General notation with up to 15 significant digits, as printf's "%.15g".
+// General notation with up to 15 significant digits, as printf's "%.15g". So
+// that the text always parses again, a value whose 15 digits would round past
+// the largest double is written with the fewest digits that read back exactly
+// ("1.7976931348623157e+308").
 std::string FormatRealField(double value);
 
 }  // namespace ui

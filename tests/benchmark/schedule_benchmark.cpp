@@ -2,6 +2,7 @@
 // the table and the report, and filled into a dialog's table.
 #include <benchmark/benchmark.h>
 
+#include "core/report_file.h"
 #include "loan/equal_payment_loan_dlg.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
@@ -10,7 +11,6 @@
 #include "res/ids.h"
 #include "tests/unit/test_automation.h"
 #include "ui/host.h"
-#include "ui/report_file.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void ComputeAndEncodeReport(benchmark::State& state) {
     auto outcome = loan::ComputeEqualPaymentSchedule(input);
     const std::string report =
         loan::FormatEqualPaymentReport(std::get<loan::EqualPaymentSchedule>(outcome));
-    benchmark::DoNotOptimize(ui::EncodeReport(report));
+    benchmark::DoNotOptimize(core::EncodeReport(report));
   }
 }
 BENCHMARK(ComputeAndEncodeReport)->Unit(benchmark::kMicrosecond);

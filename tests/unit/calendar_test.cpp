@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "core/month_index.h"
 
 namespace loan {
 namespace {
@@ -36,15 +37,15 @@ TEST(Calendar, DayTable) {
 }
 
 TEST(Calendar, MonthCounter) {
-  EXPECT_EQ(MonthCounter(2000, 2), 24001);
-  std::optional<CalendarMonth> february = MonthAt(MonthCounter(2000, 2));
+  EXPECT_EQ(core::MonthCounter(2000, 2), 24001);
+  std::optional<CalendarMonth> february = MonthAt(core::MonthCounter(2000, 2));
   ASSERT_TRUE(february);
   EXPECT_EQ(february->year, 2000);
   EXPECT_EQ(february->month, 2);
   EXPECT_EQ(february->days, 29);
   EXPECT_EQ(february->yearLength, 366);
   // A month of 13 is January of the next year.
-  std::optional<CalendarMonth> thirteenth = MonthAt(MonthCounter(2000, 13));
+  std::optional<CalendarMonth> thirteenth = MonthAt(core::MonthCounter(2000, 13));
   ASSERT_TRUE(thirteenth);
   EXPECT_EQ(thirteenth->year, 2001);
   EXPECT_EQ(thirteenth->month, 1);
@@ -52,9 +53,9 @@ TEST(Calendar, MonthCounter) {
   EXPECT_EQ(MonthAt(0)->month, 1);
   // Counters that name no month a schedule can show.
   EXPECT_FALSE(MonthAt(-1));
-  EXPECT_FALSE(MonthAt(MonthCounter(0, 0)));
-  EXPECT_TRUE(MonthAt(MonthCounter(INT_MAX, 12)));
-  EXPECT_FALSE(MonthAt(MonthCounter(INT_MAX, 13)));
+  EXPECT_FALSE(MonthAt(core::MonthCounter(0, 0)));
+  EXPECT_TRUE(MonthAt(core::MonthCounter(INT_MAX, 12)));
+  EXPECT_FALSE(MonthAt(core::MonthCounter(INT_MAX, 13)));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-#include "ui/checked_math.h"
+#include "core/checked_math.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-namespace ui {
+namespace core {
 namespace {
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
@@ -57,4 +57,4 @@ TEST(CheckedArithmetic, RefusesWrapAround) {
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace core

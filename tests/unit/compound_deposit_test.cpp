@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "res/texts.h"
+#include "tests/unit/outcome_test_support.h"
 
 namespace deposit {
 namespace {
@@ -25,18 +26,11 @@ CompoundDepositInput Deposit(double amount, int startYear, int startMonth, int e
 }
 
 CompoundDepositResult Ok(const CompoundDepositInput& input) {
-  auto outcome = ComputeCompoundDeposit(input);
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning " << warning->text;
-    return {};
-  }
-  return std::get<CompoundDepositResult>(outcome);
+  return testing_support::ResultOf(ComputeCompoundDeposit(input));
 }
 
 std::string_view WarningOf(const CompoundDepositInput& input) {
-  auto outcome = ComputeCompoundDeposit(input);
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? warning->text : std::string_view("(no warning)");
+  return testing_support::WarningOf(ComputeCompoundDeposit(input));
 }
 
 struct Case {

@@ -12,42 +12,39 @@
 #include <string>
 #include <vector>
 
+#include "core/checked_math.h"
+#include "core/month_index.h"
 #include "deposit/compound_deposit.h"
 #include "deposit/compound_deposit_dlg.h"
 #include "deposit/compound_savings.h"
 #include "deposit/compound_savings_dlg.h"
-#include "deposit/month_index.h"
 #include "deposit/simple_savings.h"
 #include "deposit/simple_savings_dlg.h"
 #include "res/dialog_template.h"
 #include "res/ids.h"
 #include "res/templates.h"
 #include "res/texts.h"
+#include "tests/unit/outcome_test_support.h"
 #include "tests/unit/random_dice.h"
 #include "tests/unit/test_automation.h"
-#include "ui/checked_math.h"
 
 namespace deposit {
 namespace {
 
 using testing_support::Dice;
+using testing_support::WarningOf;
 
 constexpr int kCases = 4000;
-
-std::string_view WarningText(const auto& outcome) {
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? warning->text : std::string_view();
-}
 
 // --- Compound deposit ---
 
 CompoundDepositInput ValidDeposit(Dice& dice) {
   CompoundDepositInput input;
   input.rateMode = static_cast<int8_t>(dice.Between(kYearly, kMonthly));
-  input.depositAmount = dice.ValidReal(ui::kAmountLimit);
-  input.yearRate = dice.ValidReal(dice.OneIn(4) ? ui::kAmountLimit : 20.0);
-  input.halfYearRate = dice.ValidReal(dice.OneIn(4) ? ui::kAmountLimit : 10.0);
-  input.monthRate = dice.ValidReal(dice.OneIn(4) ? ui::kAmountLimit : 2.0);
+  input.depositAmount = dice.ValidReal(core::kAmountLimit);
+  input.yearRate = dice.ValidReal(dice.OneIn(4) ? core::kAmountLimit : 20.0);
+  input.halfYearRate = dice.ValidReal(dice.OneIn(4) ? core::kAmountLimit : 10.0);
+  input.monthRate = dice.ValidReal(dice.OneIn(4) ? core::kAmountLimit : 2.0);
   input.taxRate = dice.ValidReal(100.0);
   input.startYear = dice.ValidInt(0, 3000);
   input.startMonth = dice.ValidInt(1, 12);
@@ -65,16 +62,16 @@ TEST(RandomCompoundDeposit, ValidInputsKeepTheInvariants) {
   for (int k = 0; k < kCases; ++k) {
     const CompoundDepositInput input = ValidDeposit(dice);
     SCOPED_TRACE(k);
-    const int64_t start = MonthIndex(input.startYear, input.startMonth);
-    const int64_t end = MonthIndex(input.endYear, input.endMonth);
+    const int64_t start = core::MonthIndex(input.startYear, input.startMonth);
+    const int64_t end = core::MonthIndex(input.endYear, input.endMonth);
     const auto outcome = ComputeCompoundDeposit(input);
     if (end < start) {
-      EXPECT_EQ(WarningText(outcome), res::text::kPeriodWrong);
+      EXPECT_EQ(WarningOf(outcome), res::text::kPeriodWrong);
       continue;
     }
     const auto* result = std::get_if<CompoundDepositResult>(&outcome);
     if (result == nullptr) {
-      EXPECT_EQ(WarningText(outcome), res::text::kOverflow);
+      EXPECT_EQ(WarningOf(outcome), res::text::kOverflow);
       continue;
     }
     ++computed;
@@ -86,10 +83,10 @@ TEST(RandomCompoundDeposit, ValidInputsKeepTheInvariants) {
     EXPECT_GE(result->tax, 0);
     // Principal, interest and tax make the gross amount, which passed the limit.
     const int64_t principal = static_cast<int64_t>(input.depositAmount * 10000.0);
-    EXPECT_LE(principal + result->interest + result->tax, ui::kAmountLimit);
+    EXPECT_LE(principal + result->interest + result->tax, core::kAmountLimit);
     EXPECT_EQ(std::llround(result->maturityTotal * 10000.0), principal + result->interest);
     // The maturity is a valid month at the end of the last whole period.
-    const int64_t maturity = MonthIndex(result->endYear, result->endMonth);
+    const int64_t maturity = core::MonthIndex(result->endYear, result->endMonth);
     EXPECT_GE(result->endMonth, 1);
     EXPECT_LE(result->endMonth, 12);
     const int64_t lastPeriodEnd = start + int64_t{result->periodCount} * perPeriod;
@@ -118,9 +115,9 @@ TEST(RandomCompoundDeposit, AnyInputIsSafe) {
     if (const auto* result = std::get_if<CompoundDepositResult>(&outcome)) {
       EXPECT_GE(result->periodCount, 0);
       EXPECT_LE(result->periodCount, kMaxPeriodCount);
-      EXPECT_TRUE(ui::WithinAmountLimit(result->maturityTotal * 10000.0));
+      EXPECT_TRUE(core::WithinAmountLimit(result->maturityTotal * 10000.0));
     } else {
-      const std::string_view text = WarningText(outcome);
+      const std::string_view text = WarningOf(outcome);
       EXPECT_TRUE(text == res::text::kPeriodWrong || text == res::text::kOverflow) << text;
     }
   }
@@ -162,22 +159,22 @@ TEST(RandomSavings, ValidInputsKeepTheInvariants) {
     const SavingsInput input = ValidPlan(dice);
     SCOPED_TRACE(k);
     const int64_t months =
-        MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
+        core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
     const auto simple = ComputeSimpleSavings(input);
     const auto compound = ComputeCompoundSavings(input);
     if (months < 0) {
-      EXPECT_EQ(WarningText(simple), res::text::kPeriodSettingWrong);
-      EXPECT_EQ(WarningText(compound), res::text::kPeriodSettingWrong);
+      EXPECT_EQ(WarningOf(simple), res::text::kPeriodSettingWrong);
+      EXPECT_EQ(WarningOf(compound), res::text::kPeriodSettingWrong);
       continue;
     }
     const double paidIn = std::trunc(static_cast<double>(months) * (input.installment * 10000.0));
     const auto* s = std::get_if<SavingsResult>(&simple);
     const auto* c = std::get_if<SavingsResult>(&compound);
     if (s == nullptr) {
-      EXPECT_EQ(WarningText(simple), res::text::kOverflow);
+      EXPECT_EQ(WarningOf(simple), res::text::kOverflow);
     }
     if (c == nullptr) {
-      EXPECT_EQ(WarningText(compound), res::text::kOverflow);
+      EXPECT_EQ(WarningOf(compound), res::text::kOverflow);
     }
     for (const SavingsResult* result : {s, c}) {
       if (result == nullptr) continue;
@@ -222,10 +219,10 @@ TEST(RandomSavings, AnyInputIsSafe) {
     SCOPED_TRACE(k);
     for (const auto& outcome : {ComputeSimpleSavings(input), ComputeCompoundSavings(input)}) {
       if (const auto* result = std::get_if<SavingsResult>(&outcome)) {
-        EXPECT_TRUE(ui::WithinAmountLimit(int64_t{result->interest}));
+        EXPECT_TRUE(core::WithinAmountLimit(int64_t{result->interest}));
         EXPECT_TRUE(std::isfinite(result->maturityTotal));
       } else {
-        const std::string_view text = WarningText(outcome);
+        const std::string_view text = WarningOf(outcome);
         EXPECT_TRUE(text == res::text::kPeriodSettingWrong || text == res::text::kTaxRateRange ||
                     text == res::text::kOverflow)
             << text;

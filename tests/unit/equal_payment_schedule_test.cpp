@@ -40,7 +40,7 @@ void ExpectConsistent(const EqualPaymentSchedule& s) {
 
 TEST(EqualPaymentSchedule, LargestCountGivesEveryRow) {
   const EqualPaymentSchedule s =
-      Ok(ComputeEqualPaymentSchedule(Loan(100000, 4000, 2000, 1, 2000, 1, 0.5)));
+      ResultOf(ComputeEqualPaymentSchedule(Loan(100000, 4000, 2000, 1, 2000, 1, 0.5)));
   ASSERT_EQ(s.rows.size(), 4000u);
   EXPECT_EQ(s.rows.back().number, 4000);
   // 3999 months after January 2000 is March 2333.
@@ -55,18 +55,20 @@ TEST(EqualPaymentSchedule, TinyRatesGiveTinyInterest) {
   for (double rate : {1e-4, 1e-9, 1e-14, 1e-300, 5e-324}) {
     SCOPED_TRACE(rate);
     const EqualPaymentSchedule s =
-        Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 1, rate)));
+        ResultOf(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 1, rate)));
     EXPECT_EQ(s.installment, 83333);
     EXPECT_EQ(s.totalInterest, 0);
     ExpectConsistent(s);
   }
   // At 0.001 % the written formula stands: 1000000 × q / (1 − (1 + q)^−12) = 83333.7847.
-  EXPECT_EQ(Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 1, 0.001))).installment,
-            83333);
+  EXPECT_EQ(
+      ResultOf(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 1, 0.001))).installment,
+      83333);
   // A large loan shows the tiny rate: 2000000000 / 12 = 166666666.67, plus about
   // q × 6.5 of it (q = 0.0001 % / 12), so 166666756.94.
-  EXPECT_EQ(Ok(ComputeEqualPaymentSchedule(Loan(200000, 12, 2000, 1, 2000, 1, 1e-4))).installment,
-            166666756);
+  EXPECT_EQ(
+      ResultOf(ComputeEqualPaymentSchedule(Loan(200000, 12, 2000, 1, 2000, 1, 1e-4))).installment,
+      166666756);
 }
 
 TEST(EqualPaymentSchedule, BalanceNeverGoesBelowZero) {
@@ -74,7 +76,7 @@ TEST(EqualPaymentSchedule, BalanceNeverGoesBelowZero) {
   // behind the annuity, and repayment 359 would take the balance to −38830.
   // It pays off the 63385 left with its interest instead, and ends the schedule.
   const EqualPaymentSchedule s =
-      Ok(ComputeEqualPaymentSchedule(Loan(1000, 360, 2000, 2, 2000, 2, 12)));
+      ResultOf(ComputeEqualPaymentSchedule(Loan(1000, 360, 2000, 2, 2000, 2, 12)));
   EXPECT_EQ(s.installment, 102861);
   ASSERT_EQ(s.rows.size(), 359u);
   ExpectRow(s.rows[357], 2029, 11, 30, 358, 102861, 1623, 101238, 63385);
@@ -84,7 +86,7 @@ TEST(EqualPaymentSchedule, BalanceNeverGoesBelowZero) {
 
   // 15 % over 35 years from 2000/1: repayment 416 would leave −8973.
   const EqualPaymentSchedule s15 =
-      Ok(ComputeEqualPaymentSchedule(Loan(1000, 420, 2000, 1, 2000, 1, 15)));
+      ResultOf(ComputeEqualPaymentSchedule(Loan(1000, 420, 2000, 1, 2000, 1, 15)));
   ASSERT_EQ(s15.rows.size(), 416u);
   ExpectRow(s15.rows[414], 2034, 7, 31, 415, 125681, 3030, 122651, 115240);
   ExpectRow(s15.rows[415], 2034, 8, 31, 416, 116708, 1468, 115240, 0);
@@ -98,7 +100,7 @@ TEST(EqualPaymentSchedule, BalanceNeverGoesBelowZero) {
 
 TEST(EqualPaymentSchedule, AmountsBeyond32BitsAreAnOverflow) {
   // 214748 万円 fits in yen, 214749 万円 does not.
-  EXPECT_EQ(Ok(ComputeEqualPaymentSchedule(Loan(214748, 12, 2000, 1, 2000, 1, 0))).loan,
+  EXPECT_EQ(ResultOf(ComputeEqualPaymentSchedule(Loan(214748, 12, 2000, 1, 2000, 1, 0))).loan,
             2147480000);
   EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(214749, 12, 2000, 1, 2000, 1, 0))),
             res::text::kOverflow);
@@ -118,15 +120,20 @@ TEST(EqualPaymentSchedule, AmountsBeyond32BitsAreAnOverflow) {
 TEST(EqualPaymentSchedule, InputsThatFailedValidationStaySafe) {
   // Counts outside 1 to 4000 and dates before year 0 stop without a box of their own.
   for (int count : {0, -1, 4001, INT_MIN, INT_MAX})
-    EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, count, 2000, 1, 2000, 1, 3))), "");
-  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, 0, 0, 0, 0, 3))), "");
-  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, -1, 1, -1, 1, 3))), "");
-  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, INT_MIN, 1, INT_MAX, 12, 3))), "");
+    EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, count, 2000, 1, 2000, 1, 3))),
+              kAlreadyReportedText);
+  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, 0, 0, 0, 0, 3))),
+            kAlreadyReportedText);
+  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, -1, 1, -1, 1, 3))),
+            kAlreadyReportedText);
+  EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, INT_MIN, 1, INT_MAX, 12, 3))),
+            kAlreadyReportedText);
   // The date check comes first.
   EXPECT_EQ(WarningOf(ComputeEqualPaymentSchedule(Loan(100, 0, 2000, 2, 2000, 1, 3))),
             res::text::kLoanDateAfterStart);
   // A month of 13 moves the date on: the first repayment falls in January 2001.
-  const EqualPaymentSchedule s = Ok(ComputeEqualPaymentSchedule(Loan(100, 12, 2001, 1, 2000, 13, 3)));
+  const EqualPaymentSchedule s =
+      ResultOf(ComputeEqualPaymentSchedule(Loan(100, 12, 2001, 1, 2000, 13, 3)));
   EXPECT_EQ(s.rows[0].year, 2001);
   EXPECT_EQ(s.rows[0].month, 1);
   EXPECT_EQ(s.rows[0].interest, 2547);  // 1000000 × 0.03 / 365 × 31; 2001/1 is the same month
@@ -135,17 +142,18 @@ TEST(EqualPaymentSchedule, InputsThatFailedValidationStaySafe) {
   for (double rate : {-100.0, -1200.0, -1e300, 1e300, -1e-20}) {
     const std::string_view warning =
         WarningOf(ComputeEqualPaymentSchedule(Loan(100, 12, 2000, 1, 2000, 1, rate)));
-    EXPECT_TRUE(warning == "(none)" || warning == res::text::kOverflow) << rate;
+    EXPECT_TRUE(warning == kNoWarning || warning == res::text::kOverflow) << rate;
   }
   const EqualPaymentSchedule zero =
-      Ok(ComputeEqualPaymentSchedule(Loan(0, 12, 2000, 1, 2000, 1, 1.7e308, kMonthRate)));
+      ResultOf(ComputeEqualPaymentSchedule(Loan(0, 12, 2000, 1, 2000, 1, 1.7e308, kMonthRate)));
   EXPECT_EQ(zero.rows.size(), 12u);
   EXPECT_EQ(zero.totalInterest, 0);
 }
 
 TEST(EqualPaymentSchedule, NegativeLoanComputesAsWritten) {
   // A loan below 0 fails its validation but is computed: every amount mirrored.
-  const EqualPaymentSchedule s = Ok(ComputeEqualPaymentSchedule(Loan(-100, 12, 2000, 1, 2000, 2, 3)));
+  const EqualPaymentSchedule s =
+      ResultOf(ComputeEqualPaymentSchedule(Loan(-100, 12, 2000, 1, 2000, 2, 3)));
   ASSERT_EQ(s.rows.size(), 12u);
   EXPECT_EQ(s.installment, -84693);
   EXPECT_EQ(s.rows[0].interest, -4877);

@@ -38,7 +38,7 @@ void ExpectConsistent(const EqualPrincipalSchedule& s) {
 
 TEST(EqualPrincipalSchedule, SingleRepaymentShowsTheDeferralInItsRow) {
   const EqualPrincipalSchedule s =
-      Ok(ComputeEqualPrincipalSchedule(Loan(10, 1, 2000, 1, 2000, 3, 12)));
+      ResultOf(ComputeEqualPrincipalSchedule(Loan(10, 1, 2000, 1, 2000, 3, 12)));
   EXPECT_EQ(s.principalPart, 100000);
   ASSERT_EQ(s.rows.size(), 1u);
   ExpectRow(s.rows[0], 2000, 3, 31, 1, 100000, 3016, 103016, 0);
@@ -59,18 +59,22 @@ TEST(EqualPrincipalSchedule, ChecksAndOverflow) {
   EXPECT_EQ(
       WarningOf(ComputeEqualPrincipalSchedule(Loan(100000, 12, 2000, 1, 2000, 1, 400, kMonthRate))),
       res::text::kOverflow);
-  EXPECT_EQ(Ok(ComputeEqualPrincipalSchedule(Loan(214748, 12, 2000, 1, 2000, 1, 0))).totalPayment,
-            2147480000);
+  EXPECT_EQ(
+      ResultOf(ComputeEqualPrincipalSchedule(Loan(214748, 12, 2000, 1, 2000, 1, 0))).totalPayment,
+      2147480000);
 }
 
 TEST(EqualPrincipalSchedule, InputsThatFailedValidationStaySafe) {
   for (int count : {0, -3, 4001, INT_MIN})
-    EXPECT_EQ(WarningOf(ComputeEqualPrincipalSchedule(Loan(100, count, 2000, 1, 2000, 1, 3))), "");
-  EXPECT_EQ(WarningOf(ComputeEqualPrincipalSchedule(Loan(100, 12, 0, 0, 0, 0, 3))), "");
-  EXPECT_EQ(WarningOf(ComputeEqualPrincipalSchedule(Loan(100, 12, 0, 1, INT_MAX, 13, 3))), "");
+    EXPECT_EQ(WarningOf(ComputeEqualPrincipalSchedule(Loan(100, count, 2000, 1, 2000, 1, 3))),
+              kAlreadyReportedText);
+  EXPECT_EQ(WarningOf(ComputeEqualPrincipalSchedule(Loan(100, 12, 0, 0, 0, 0, 3))),
+            kAlreadyReportedText);
+  EXPECT_EQ(WarningOf(ComputeEqualPrincipalSchedule(Loan(100, 12, 0, 1, INT_MAX, 13, 3))),
+            kAlreadyReportedText);
   // A month of 13 moves the date on.
   const EqualPrincipalSchedule s =
-      Ok(ComputeEqualPrincipalSchedule(Loan(100, 12, 2001, 1, 2000, 13, 3)));
+      ResultOf(ComputeEqualPrincipalSchedule(Loan(100, 12, 2001, 1, 2000, 13, 3)));
   EXPECT_EQ(s.rows[0].year, 2001);
   EXPECT_EQ(s.rows[0].month, 1);
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -64,6 +67,24 @@ TEST(FormatRealField, ShowsUpTo15SignificantDigits) {
   EXPECT_EQ(FormatRealField(0.00001), "1e-05");
   // 11299 yen as 万円 shows without binary noise.
   EXPECT_EQ(FormatRealField(11387 / 10000.0), "1.1387");
+}
+
+TEST(FormatRealField, WhatItWritesParsesAgainAtTheExtremes) {
+  constexpr double kMax = std::numeric_limits<double>::max();
+  constexpr double kTiniest = std::numeric_limits<double>::denorm_min();
+  // 15 digits would round past the largest double; the fewest that read back
+  // as the same value take their place.
+  EXPECT_EQ(FormatRealField(kMax), "1.7976931348623157e+308");
+  EXPECT_EQ(FormatRealField(-kMax), "-1.7976931348623157e+308");
+  EXPECT_EQ(FormatRealField(1.797693134862315e308), "1.79769313486231e+308");
+  for (double value : {kMax, -kMax, std::nextafter(kMax, 0.0), 1.797693134862315e308, 1e308,
+                       std::numeric_limits<double>::min(), kTiniest, -kTiniest, -0.0}) {
+    const std::string text = FormatRealField(value);
+    const std::optional<double> back = ParseRealField(text);
+    ASSERT_TRUE(back) << text;
+    // At most the rounding of the fifteenth digit away.
+    EXPECT_NEAR(*back, value, std::fabs(value) * 1e-14) << text;
+  }
 }
 
 TEST(FormatIntField, IsPlainDecimal) {

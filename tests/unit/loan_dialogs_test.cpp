@@ -1,8 +1,11 @@
 // What the loan simulations' dialogs add to their schedules: the leap-year
-// members, the largest table, and a report that reads the fields itself.
+// members, the largest table, a report that reads the fields itself, and the
+// moment at which each empties its table.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string_view>
+#include <vector>
 
 #include "loan/equal_payment_loan_dlg.h"
 #include "loan/equal_principal_loan_dlg.h"
@@ -78,6 +81,57 @@ TEST_F(LoanDialogTest, SaveReadsTheFieldsWithoutCalc) {
   // The report adds nothing to the table and no totals to the dialog.
   EXPECT_EQ(columns, 0u);
   EXPECT_EQ(dialog.m_dTotalInterest, 0.0);
+}
+
+// Whenever a box comes up, notes how many rows the simulation's table holds.
+class RowsAtEachBox final : public testing_support::TestAutomation {
+ public:
+  RowsAtEachBox(const ui::CDialog& dialog, int list) : dialog_(dialog), list_(list) {}
+  int OnMessageBox(std::string_view caption, std::string_view text, unsigned type) override {
+    rows.push_back(dialog_.Window()->GetListView(list_)->ItemCount());
+    return TestAutomation::OnMessageBox(caption, text, type);
+  }
+  std::vector<int> rows;
+
+ private:
+  const ui::CDialog& dialog_;
+  const int list_;
+};
+
+// The controls of a day-counted simulation that the next test acts on.
+struct LoanControls {
+  int list, calc, loanAmount, paymentCount, loanYear, loanMonth, repayStartYear, annualRate;
+};
+
+// A Calc after a schedule, with a loan month that does not parse: the rows
+// still in the table when the field's message shows.
+template <class Dialog>
+std::vector<int> RowsWhileTheFieldMessageShows(const LoanControls& id) {
+  Dialog dialog;
+  RowsAtEachBox automation(dialog, id.list);
+  automation.Type(id.loanAmount, "100")
+      .Type(id.paymentCount, "12")
+      .Type(id.loanYear, "2000")
+      .Type(id.repayStartYear, "2000")
+      .Type(id.annualRate, "3")
+      .Click(id.calc)
+      .Type(id.loanMonth, "x")
+      .Click(id.calc);
+  dialog.DoModal();
+  return automation.rows;
+}
+
+TEST(LoanDialogs, EachSimulationEmptiesItsTableAtItsOwnMoment) {
+  // Equal installments: right after the field exchange, so the old rows stand
+  // while its message shows. Equal principal: before the exchange.
+  EXPECT_EQ(RowsWhileTheFieldMessageShows<CEqualPaymentLoanDlg>(
+                {pay::kList, pay::kCalc, pay::kLoanAmount, pay::kPaymentCount, pay::kLoanYear,
+                 pay::kLoanMonth, pay::kRepayStartYear, pay::kAnnualRate}),
+            std::vector<int>{12});
+  EXPECT_EQ(RowsWhileTheFieldMessageShows<CEqualPrincipalLoanDlg>(
+                {prin::kList, prin::kCalc, prin::kLoanAmount, prin::kPaymentCount, prin::kLoanYear,
+                 prin::kLoanMonth, prin::kRepayStartYear, prin::kAnnualRate}),
+            std::vector<int>{0});
 }
 
 }  // namespace

@@ -1,23 +1,21 @@
-// Loan inputs and outcome helpers shared by the loan schedule tests.
+// Loan inputs and schedule sums shared by the loan schedule tests.
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include <cstdint>
 #include <numeric>
-#include <string_view>
 
 #include "loan/loan_schedule.h"
-#include "ui/outcome.h"
+#include "tests/unit/outcome_test_support.h"
 
-namespace loan::testing_support {
+namespace testing_support {
 
 // A loan of `amount` 万円 in `count` repayments, taken in loanYear/loanMonth and
 // first repaid in startYear/startMonth, at `rate` percent per year (or per month).
-inline LoanInput Loan(int amount, int count, int loanYear, int loanMonth, int startYear,
-                      int startMonth, double rate, int mode = kAnnualRate) {
-  LoanInput input;
+inline loan::LoanInput Loan(int amount, int count, int loanYear, int loanMonth, int startYear,
+                            int startMonth, double rate, int mode = loan::kAnnualRate) {
+  loan::LoanInput input;
   input.rateMode = mode;
-  (mode == kMonthRate ? input.monthRate : input.annualRate) = rate;
+  (mode == loan::kMonthRate ? input.monthRate : input.annualRate) = rate;
   input.loanAmount = amount;
   input.paymentCount = count;
   input.loanYear = loanYear;
@@ -27,28 +25,13 @@ inline LoanInput Loan(int amount, int count, int loanYear, int loanMonth, int st
   return input;
 }
 
-template <class Schedule>
-Schedule Ok(const ui::Outcome<Schedule>& outcome) {
-  if (const auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
-    return {};
-  }
-  return std::get<Schedule>(outcome);
-}
-
-// The warning's text; "(none)" when the schedule was computed, and "" when it
-// stopped silently.
-template <class Schedule>
-std::string_view WarningOf(const ui::Outcome<Schedule>& outcome) {
-  const auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? warning->text : std::string_view("(none)");
-}
-
 // The rows' own sums, which the totals must equal.
 template <class Rows, class Field>
 int64_t Sum(const Rows& rows, Field field) {
   return std::accumulate(rows.begin(), rows.end(), int64_t{0},
-                         [field](int64_t sum, const ScheduleRow& row) { return sum + row.*field; });
+                         [field](int64_t sum, const loan::ScheduleRow& row) {
+                           return sum + row.*field;
+                         });
 }
 
-}  // namespace loan::testing_support
+}  // namespace testing_support

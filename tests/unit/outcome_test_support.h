@@ -1,30 +1,35 @@
-// Reading a calculation's outcome in a test: its result, or its warning's text.
+// Reading a calculation's outcome in a test: its result, or what stopped it.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <string_view>
 #include <variant>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace testing_support {
 
-// The result; a warning fails the test and gives a default result.
+// What WarningOf gives for an outcome with results, and for a stop that the
+// field exchange has already reported.
+inline constexpr std::string_view kNoWarning = "(no warning)";
+inline constexpr std::string_view kAlreadyReportedText = "(already reported)";
+
+// The text of the warning that stopped the calculation, or one of the two above.
 template <class Result>
-Result ResultOf(const ui::Outcome<Result>& outcome) {
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning '" << warning->text << "'";
-    return {};
-  }
-  return std::get<Result>(outcome);
+std::string_view WarningOf(const core::Outcome<Result>& outcome) {
+  const core::Stop* stop = std::get_if<core::Stop>(&outcome);
+  if (stop == nullptr) return kNoWarning;
+  const core::Warning* warning = std::get_if<core::Warning>(stop);
+  return warning != nullptr ? warning->text : kAlreadyReportedText;
 }
 
-// The warning's text, or "(no warning)".
+// The result; a stop fails the test and gives a default result.
 template <class Result>
-std::string WarningTextOf(const ui::Outcome<Result>& outcome) {
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? std::string(warning->text) : "(no warning)";
+Result ResultOf(const core::Outcome<Result>& outcome) {
+  if (const Result* result = std::get_if<Result>(&outcome)) return *result;
+  ADD_FAILURE() << "unexpected stop: " << WarningOf(outcome);
+  return {};
 }
 
 }  // namespace testing_support

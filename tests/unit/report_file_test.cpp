@@ -1,6 +1,6 @@
 // Report files: the Shift-JIS bytes, CR LF line ends, and replacing a file
 // whole or not at all.
-#include "ui/report_file.h"
+#include "core/report_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <csignal>
 #include <filesystem>
 
+#include "core/shift_jis.h"
 #include "tests/unit/temp_folder.h"
-#include "ui/shift_jis.h"
 
-namespace ui {
+namespace core {
 namespace {
 
 namespace fs = std::filesystem;
@@ -141,4 +141,4 @@ TEST_F(ReplaceFileTest, ALinkGetsTheReportInTheFileItNames) {
 #endif
 
 }  // namespace
-}  // namespace ui
+}  // namespace core

@@ -1,13 +1,10 @@
-// Builds savings inputs and reads outcomes for the savings arithmetic tests.
+// Builds savings inputs and checks results for the savings arithmetic tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-#include <variant>
-
 #include "deposit/savings_plan.h"
-#include "ui/outcome.h"
+#include "tests/unit/outcome_test_support.h"
 
 namespace testing_support {
 
@@ -22,19 +19,6 @@ inline deposit::SavingsInput Savings(double installment, int startYear, int star
   input.annualYield = yield;
   input.taxRate = tax;
   return input;
-}
-
-inline deposit::SavingsResult ResultOf(const ui::Outcome<deposit::SavingsResult>& outcome) {
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning " << warning->text;
-    return {};
-  }
-  return std::get<deposit::SavingsResult>(outcome);
-}
-
-inline std::string_view WarningOf(const ui::Outcome<deposit::SavingsResult>& outcome) {
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? warning->text : std::string_view("(no warning)");
 }
 
 struct SavingsCase {

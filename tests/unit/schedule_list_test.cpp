@@ -1,6 +1,6 @@
 // The schedule table: the list-view calls each operation makes, and what the
 // in-memory list then shows.
-#include "ui/schedule_list.h"
+#include "loan/schedule_list.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,10 @@
 #include "ui/headless/headless_list_view.h"
 #include "ui/host.h"
 
-namespace ui {
+namespace loan {
 namespace {
+
+using namespace ui;
 
 // An in-memory list view that also logs every call it receives.
 class RecordingListView final : public ListView {
@@ -193,4 +195,4 @@ TEST_F(ScheduleListTest, ClearingDropsRowsThenColumnsFromTheHighest) {
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace loan

@@ -16,9 +16,7 @@ std::string Play(const std::string& script) {
   std::ostringstream out;
   ScriptDriver driver(in, out);
   ui::HeadlessHost host(driver);
-  ui::SetCurrentHost(&host);
-  app::TheApp().InitInstance();
-  ui::SetCurrentHost(nullptr);
+  app::Run(host);
   return out.str();
 }
 
@@ -99,9 +97,7 @@ TEST(ScriptDriver, SaveAnswerIsUsedOnceOnly) {
   std::ostringstream out;
   ScriptDriver driver(in, out);
   ui::HeadlessHost host(driver);
-  ui::SetCurrentHost(&host);
-  app::TheApp().InitInstance();  // reads the save line, then ends
-  ui::SetCurrentHost(nullptr);
+  app::Run(host);  // reads the save line, then ends
   ui::SaveDialogRequest request{"*.*", "ganri.txt", "f", 6};
   EXPECT_EQ(driver.OnSaveDialog(request), "out.txt");
   EXPECT_EQ(driver.OnSaveDialog(request), std::nullopt);

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "res/texts.h"
+#include "tests/unit/outcome_test_support.h"
 
 namespace deposit {
 namespace {
@@ -24,18 +25,11 @@ SimpleDepositInput Deposit(double amount, int startYear, int startMonth, int end
 }
 
 SimpleDepositResult Ok(const SimpleDepositInput& input) {
-  auto outcome = ComputeSimpleDeposit(input);
-  if (auto* warning = std::get_if<ui::Warning>(&outcome)) {
-    ADD_FAILURE() << "unexpected warning " << warning->text;
-    return {};
-  }
-  return std::get<SimpleDepositResult>(outcome);
+  return testing_support::ResultOf(ComputeSimpleDeposit(input));
 }
 
 std::string_view WarningOf(const SimpleDepositInput& input) {
-  auto outcome = ComputeSimpleDeposit(input);
-  auto* warning = std::get_if<ui::Warning>(&outcome);
-  return warning ? warning->text : std::string_view("(no warning)");
+  return testing_support::WarningOf(ComputeSimpleDeposit(input));
 }
 
 struct Case {

@@ -22,7 +22,7 @@ class Win32Automation : public testing_support::RecordingAutomation {
  public:
   Win32Automation() : host_(GetModuleHandleW(nullptr), this) { SetCurrentHost(&host_); }
   ~Win32Automation() override { SetCurrentHost(nullptr); }
-  void Run() { app::TheApp().InitInstance(); }
+  void Run() { app::Run(host_); }
 
  private:
   Win32Host host_;

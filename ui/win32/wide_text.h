@@ -1,14 +1,12 @@
-// Texts cross into Windows as UTF-16 and come back as UTF-8, never through the
-// ANSI code page.
+// The Win32 host's text boundary: the conversions of core/utf16.h, under the
+// names the host's code calls them by.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "core/utf16.h"
 
 namespace ui::win32 {
 
-// Malformed UTF-8 or UTF-16 becomes U+FFFD rather than failing.
-std::wstring ToUtf16(std::string_view utf8);
-std::string ToUtf8(std::wstring_view utf16);
+using core::ToUtf16;
+using core::ToUtf8;
 
 }  // namespace ui::win32

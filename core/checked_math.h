@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace ui {
+namespace core {
 
 // Upper limit of validated large fields and of computed amounts.
 inline constexpr int32_t kAmountLimit = 2147483600;
@@ -18,7 +18,7 @@ std::optional<int32_t> TruncToInt32(double value);
 // The real truncated toward zero, when it fits a signed 64-bit integer.
 std::optional<int64_t> TruncToInt64(double value);
 
-// The amount passes the overflow check: 0 <= value <= 2147483600. NaN fails.
+// The amount passes the overflow check: 0 <= value <= kAmountLimit. NaN fails.
 bool WithinAmountLimit(double value);
 bool WithinAmountLimit(int64_t value);
 
@@ -29,4 +29,19 @@ std::optional<int32_t> CheckedAdd(int32_t a, int32_t b);
 // A 64-bit value narrowed to 32 bits, when it fits.
 std::optional<int32_t> Narrow(int64_t value);
 
-}  // namespace ui
+// How the loans turn their intermediates into 32-bit amounts: each conversion
+// gives the amount, or 0 when it does not fit, and the guard remembers that one
+// did not, for the calculation to stop with core::kOverflow where it checks.
+class AmountGuard {
+ public:
+  // The 64-bit value as a 32-bit amount.
+  int32_t operator()(int64_t amount);
+  // trunc(value) as a 32-bit amount; NaN and infinities do not fit.
+  int32_t Trunc(double value);
+  bool Overflowed() const { return overflowed_; }
+
+ private:
+  bool overflowed_ = false;
+};
+
+}  // namespace core

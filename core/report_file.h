@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace core {
 
 // The bytes of a report: each line feed stored as CR LF (as a text-mode write
 // on Windows does), the text in code page 932. Nullopt when the text has a
@@ -23,4 +23,4 @@ bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes);
 // EncodeReport, then ReplaceFileContents; false when either fails.
 bool WriteReportFile(std::string_view utf8Path, std::string_view utf8Report);
 
-}  // namespace ui
+}  // namespace core

@@ -1,7 +1,9 @@
-#include "ui/shift_jis.h"
+#include "core/shift_jis.h"
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "core/utf16.h"
 #else
 #include <cerrno>
 #include <iconv.h>
@@ -9,27 +11,22 @@
 
 #include <climits>
 
-namespace ui {
+namespace core {
 
 #ifdef _WIN32
 
 std::optional<std::string> Utf8ToShiftJis(std::string_view utf8) {
   if (utf8.empty()) return std::string();
-  if (utf8.size() > static_cast<size_t>(INT_MAX)) return std::nullopt;
-  const int utf8Size = static_cast<int>(utf8.size());
-  const int wideSize =
-      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Size, nullptr, 0);
-  if (wideSize <= 0) return std::nullopt;
-  std::wstring wide(static_cast<size_t>(wideSize), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Size, wide.data(),
-                      wideSize);
+  const std::optional<std::wstring> wide = ToUtf16Exact(utf8);
+  if (!wide || wide->size() > static_cast<size_t>(INT_MAX)) return std::nullopt;
+  const int wideSize = static_cast<int>(wide->size());
   // No best-fit guesses: a character without its own code is a failure, not a '?'.
   BOOL usedDefault = FALSE;
-  const int size = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize, nullptr, 0,
-                                       nullptr, &usedDefault);
+  const int size = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide->data(), wideSize, nullptr,
+                                       0, nullptr, &usedDefault);
   if (size <= 0 || usedDefault) return std::nullopt;
   std::string converted(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize, converted.data(), size,
+  WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide->data(), wideSize, converted.data(), size,
                       nullptr, &usedDefault);
   if (usedDefault) return std::nullopt;
   return converted;
@@ -65,4 +62,4 @@ std::optional<std::string> Utf8ToShiftJis(std::string_view utf8) {
 
 #endif
 
-}  // namespace ui
+}  // namespace core

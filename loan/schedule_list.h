@@ -10,14 +10,14 @@
 
 #include "ui/list_ctrl.h"
 
-namespace ui {
+namespace loan {
 
 inline constexpr int kScheduleColumnCount = 7;
 
 // The texts of one row, for columns 0 to 6.
 using ScheduleRowTexts = std::array<std::string, kScheduleColumnCount>;
 
-class CScheduleList : public CListCtrl {
+class CScheduleList : public ui::CListCtrl {
  public:
   void SetupEqualPaymentColumns();
   void SetupEqualPrincipalColumns();
@@ -42,4 +42,4 @@ class CScheduleList : public CListCtrl {
   void InsertColumns(std::span<const Column, kScheduleColumnCount> layout);
 };
 
-}  // namespace ui
+}  // namespace loan

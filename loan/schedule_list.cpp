@@ -1,8 +1,8 @@
-#include "ui/schedule_list.h"
+#include "loan/schedule_list.h"
 
 #include "ui/host.h"
 
-namespace ui {
+namespace loan {
 
 void CScheduleList::InsertColumns(std::span<const Column, kScheduleColumnCount> layout) {
   for (int k = 0; k < kScheduleColumnCount; ++k)
@@ -59,11 +59,11 @@ void CScheduleList::AddRows(std::span<const ScheduleRowTexts> rows) {
 
 void CScheduleList::ClearTable() {
   DeleteAllItems();
-  const ListView* view = View();
+  const ui::ListView* view = View();
   if (view == nullptr) return;
   // From the highest position down to 0.
   for (int position = static_cast<int>(view->Columns().size()) - 1; position >= 0; --position)
     DeleteColumn(position);
 }
 
-}  // namespace ui
+}  // namespace loan

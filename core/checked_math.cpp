@@ -1,8 +1,8 @@
-#include "ui/checked_math.h"
+#include "core/checked_math.h"
 
 #include <cmath>
 
-namespace ui {
+namespace core {
 
 std::optional<int32_t> TruncToInt32(double value) {
   // Written as "not inside" so that NaN falls out too.
@@ -35,4 +35,16 @@ std::optional<int32_t> Narrow(int64_t value) {
   return static_cast<int32_t>(value);
 }
 
-}  // namespace ui
+int32_t AmountGuard::operator()(int64_t amount) {
+  std::optional<int32_t> narrow = Narrow(amount);
+  if (!narrow) overflowed_ = true;
+  return narrow.value_or(0);
+}
+
+int32_t AmountGuard::Trunc(double value) {
+  std::optional<int32_t> truncated = TruncToInt32(value);
+  if (!truncated) overflowed_ = true;
+  return truncated.value_or(0);
+}
+
+}  // namespace core

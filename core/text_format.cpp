@@ -1,9 +1,9 @@
-#include "ui/text_format.h"
+#include "core/text_format.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-namespace ui {
+namespace core {
 namespace {
 
 void AppendFormatV(std::string& out, const char* format, va_list arguments) {
@@ -45,4 +45,4 @@ void AppendFormat(std::string& out, const char* format, ...) {
   va_end(arguments);
 }
 
-}  // namespace ui
+}  // namespace core

@@ -1,11 +1,11 @@
-#include "ui/report_file.h"
+#include "core/report_file.h"
 
-#include "ui/shift_jis.h"
+#include "core/shift_jis.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
-#include <climits>
+#include "core/utf16.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,7 +16,7 @@
 #include <filesystem>
 #endif
 
-namespace ui {
+namespace core {
 
 std::optional<std::string> EncodeReport(std::string_view utf8Report) {
   std::string withLineEnds;
@@ -37,17 +37,6 @@ bool WriteReportFile(std::string_view utf8Path, std::string_view utf8Report) {
 
 namespace {
 
-std::optional<std::wstring> Widen(std::string_view utf8) {
-  if (utf8.empty() || utf8.size() > static_cast<size_t>(INT_MAX)) return std::nullopt;
-  const int size = static_cast<int>(utf8.size());
-  const int wideSize = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size,
-                                           nullptr, 0);
-  if (wideSize <= 0) return std::nullopt;
-  std::wstring wide(static_cast<size_t>(wideSize), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), wideSize);
-  return wide;
-}
-
 // Writes everything, then makes it durable; false on any failure.
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -62,7 +51,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes) {
-  std::optional<std::wstring> target = Widen(utf8Path);
+  if (utf8Path.empty()) return false;
+  std::optional<std::wstring> target = ToUtf16Exact(utf8Path);
   if (!target) return false;
   // Only a plain file that may be written is replaced; a read-only file stays.
   const DWORD attributes = GetFileAttributesW(target->c_str());
@@ -163,4 +153,4 @@ bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes) {
 
 #endif
 
-}  // namespace ui
+}  // namespace core

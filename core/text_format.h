@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace ui {
+namespace core {
 
 #if defined(__GNUC__)
 #define TAVORO_PRINTF_FORMAT(formatIndex, firstArgument) \
@@ -19,4 +19,4 @@ std::string FormatText(const char* format, ...) TAVORO_PRINTF_FORMAT(1, 2);
 // Appends the text that sprintf would produce.
 void AppendFormat(std::string& out, const char* format, ...) TAVORO_PRINTF_FORMAT(2, 3);
 
-}  // namespace ui
+}  // namespace core

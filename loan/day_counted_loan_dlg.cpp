@@ -1,0 +1,77 @@
+#include "loan/day_counted_loan_dlg.h"
+
+#include "loan/calendar.h"
+
+namespace loan {
+
+CDayCountedLoanDlg::CDayCountedLoanDlg(int templateId, const DayCountedLoanLayout& layout)
+    : CCalculatorDlg(templateId), layout_(layout) {
+  CDayCountedLoanDlg::SetInitialValues();
+  OnClicked(layout_.calc, &CDayCountedLoanDlg::OnCalc);
+  OnClicked(layout_.clear, &CDayCountedLoanDlg::OnClear);
+  OnClicked(layout_.radioAnnualRate, &CDayCountedLoanDlg::OnRadioAnnualRate);
+  OnClicked(layout_.radioMonthRate, &CDayCountedLoanDlg::OnRadioMonthRate);
+  OnClicked(layout_.save, &CDayCountedLoanDlg::OnSaveToFile);
+}
+
+int CDayCountedLoanDlg::IsLeapYear(int year) const { return loan::IsLeapYear(year); }
+
+void CDayCountedLoanDlg::SetInitialValues() {
+  m_nRateMode = kAnnualRate;
+  m_nLoanAmount = 0;
+  m_nPaymentCount = 1;
+  m_nLoanYear = 0;
+  m_nLoanMonth = 1;
+  m_nRepayStartYear = 0;
+  m_nRepayStartMonth = 1;
+  m_dAnnualRate = 0.0;
+  m_dMonthRate = 0.0;
+}
+
+LoanInput CDayCountedLoanDlg::Input() const {
+  LoanInput input;
+  input.rateMode = m_nRateMode;
+  input.annualRate = m_dAnnualRate;
+  input.monthRate = m_dMonthRate;
+  input.loanAmount = m_nLoanAmount;
+  input.paymentCount = m_nPaymentCount;
+  input.loanYear = m_nLoanYear;
+  input.loanMonth = m_nLoanMonth;
+  input.repayStartYear = m_nRepayStartYear;
+  input.repayStartMonth = m_nRepayStartMonth;
+  return input;
+}
+
+void CDayCountedLoanDlg::ResetTable() {
+  m_list.ClearTable();
+  (m_list.*layout_.setupColumns)();
+}
+
+void CDayCountedLoanDlg::OnCalc() {
+  if (layout_.tableReset == TableReset::kBeforeFieldExchange) ResetTable();
+  UpdateData(true);  // a failed field has been reported; the calculation goes on
+  if (layout_.tableReset == TableReset::kAfterFieldExchange) ResetTable();
+  ShowSchedule();
+}
+
+void CDayCountedLoanDlg::OnClear() {
+  SetInitialValues();
+  UpdateData(false);
+  CheckRadioButton(layout_.radioAnnualRate, layout_.radioMonthRate, layout_.radioAnnualRate);
+  m_list.ClearTable();
+}
+
+void CDayCountedLoanDlg::OnRadioAnnualRate() { m_nRateMode = kAnnualRate; }
+
+void CDayCountedLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
+
+std::optional<std::string> CDayCountedLoanDlg::WriteReport() {
+  UpdateData(true);  // as Calc: the report goes on with the members as they stand
+  return ScheduleReport();
+}
+
+void CDayCountedLoanDlg::OnSaveToFile() {
+  SaveReportToFile(layout_.reportName, [this] { return WriteReport(); });
+}
+
+}  // namespace loan

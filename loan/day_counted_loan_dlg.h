@@ -1,0 +1,82 @@
+// What the repayment simulations with day-counted interest share (dialogs 131
+// and 132, and any later one on the same loan): the loan's inputs with their
+// rate radios, the schedule table, Calc, Clear and Save. Each dialog adds its
+// own results and other members, exchanges the fields in its own order, and
+// computes, shows and reports its own schedule.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "loan/loan_schedule.h"
+#include "loan/schedule_list.h"
+#include "ui/calculator_dialog.h"
+
+namespace loan {
+
+// When Calc empties the table and sets up its columns: right after the field
+// exchange, or before it. Either way before any check, so that the headings
+// stand when one stops the calculation.
+enum class TableReset { kAfterFieldExchange, kBeforeFieldExchange };
+
+// What tells one day-counted simulation from another, for the shared handlers.
+struct DayCountedLoanLayout {
+  int calc, clear, save;
+  int radioAnnualRate, radioMonthRate;
+  std::string_view reportName;  // offered by the Save dialog
+  void (CScheduleList::*setupColumns)();
+  TableReset tableReset;
+};
+
+class CDayCountedLoanDlg : public ui::CCalculatorDlg {
+ public:
+  // 1 for a leap year, else 0: the calendar rule the schedule counts days by.
+  int IsLeapYear(int year) const;
+
+  // The report of the schedule that the fields give now (the fields are read
+  // first), or nullopt when a check stopped it after its warning.
+  std::optional<std::string> WriteReport();
+
+  // The loan; each dialog's field exchange handles these in its own order.
+  int m_nRateMode;
+  CScheduleList m_list;
+  int m_nLoanAmount;
+  int m_nPaymentCount;
+  int m_nLoanYear;
+  int m_nLoanMonth;
+  int m_nRepayStartYear;
+  int m_nRepayStartMonth;
+  double m_dAnnualRate;
+  double m_dMonthRate;
+
+ protected:
+  // The loan's members get their initial values here; a dialog's constructor
+  // calls SetInitialValues for its own.
+  CDayCountedLoanDlg(int templateId, const DayCountedLoanLayout& layout);
+
+  // The schedule's inputs from the members.
+  LoanInput Input() const;
+
+  // Every member to the value the constructor gives it, as Clear wants. A
+  // dialog with members of its own overrides it and calls this one first.
+  virtual void SetInitialValues();
+  // Computes the schedule from the members and shows it (rows in the table,
+  // totals in the result members), or the warning that stopped it.
+  virtual void ShowSchedule() = 0;
+  // The report of the schedule the members give, or nullopt after the warning
+  // that stopped it.
+  virtual std::optional<std::string> ScheduleReport() = 0;
+
+ private:
+  void ResetTable();
+  void OnCalc();
+  void OnClear();
+  void OnRadioAnnualRate();
+  void OnRadioMonthRate();
+  void OnSaveToFile();
+
+  const DayCountedLoanLayout& layout_;
+};
+
+}  // namespace loan
