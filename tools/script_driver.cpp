@@ -30,6 +30,19 @@ std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
   return {line.substr(0, space), line.substr(space + 1)};
 }
 
+std::optional<ui::Key> KeyNamed(std::string_view name) {
+  using ui::Key;
+  static constexpr std::pair<std::string_view, Key> kKeys[] = {
+      {"Enter", Key::Enter}, {"Tab", Key::Tab},     {"Shift+Tab", Key::ShiftTab},
+      {"Up", Key::Up},       {"Down", Key::Down},   {"Left", Key::Left},
+      {"Right", Key::Right}, {"Space", Key::Space}, {"Esc", Key::Esc},
+      {"Ctrl+A", Key::CtrlA}, {"Ctrl+C", Key::CtrlC},
+  };
+  for (auto [keyName, key] : kKeys)
+    if (keyName == name) return key;
+  return std::nullopt;
+}
+
 bool IsMenuButton(long long id) {
   using namespace res::menu;
   for (int button : {kSimpleDeposit, kCompoundDeposit, kEqualPaymentLoan, kEqualPrincipalLoan,
@@ -111,6 +124,8 @@ bool ScriptDriver::RunLine(ui::DialogWindow& top, std::string_view line) {
   else if (command == "set") Set(top, argument);
   else if (command == "click") Click(top, argument);
   else if (command == "esc") top.UserEscape();
+  else if (command == "key") Key(top, argument);
+  else if (command == "clipboard") Print({"clipboard", ui::CurrentHost().ClipboardText()});
   else if (command == "get") Get(top, argument);
   else if (command == "checked") Checked(top, argument);
   else if (command == "focus") Print({"focus", std::to_string(top.FocusedId())});
@@ -169,6 +184,12 @@ void ScriptDriver::Click(ui::DialogWindow& top, std::string_view argument) {
   if (control->kind != res::ControlKind::Button && control->kind != res::ControlKind::Radio)
     return Error("not a button: " + std::string(argument));
   top.UserClick(control->id);
+}
+
+void ScriptDriver::Key(ui::DialogWindow& top, std::string_view argument) {
+  std::optional<ui::Key> key = KeyNamed(argument);
+  if (!key) return Error("no key: " + std::string(argument));
+  top.UserKey(*key);
 }
 
 void ScriptDriver::Get(ui::DialogWindow& top, std::string_view argument) {
