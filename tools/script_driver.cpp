@@ -23,13 +23,6 @@ std::optional<long long> ParseNumber(std::string_view text) {
   return value;
 }
 
-// Splits "word rest" at the first space.
-std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
-  size_t space = line.find(' ');
-  if (space == std::string_view::npos) return {line, {}};
-  return {line.substr(0, space), line.substr(space + 1)};
-}
-
 std::optional<ui::Key> KeyNamed(std::string_view name) {
   using ui::Key;
   static constexpr std::pair<std::string_view, Key> kKeys[] = {
@@ -41,6 +34,13 @@ std::optional<ui::Key> KeyNamed(std::string_view name) {
   for (auto [keyName, key] : kKeys)
     if (keyName == name) return key;
   return std::nullopt;
+}
+
+// Splits "word rest" at the first space.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
+  size_t space = line.find(' ');
+  if (space == std::string_view::npos) return {line, {}};
+  return {line.substr(0, space), line.substr(space + 1)};
 }
 
 bool IsMenuButton(long long id) {
@@ -124,7 +124,7 @@ bool ScriptDriver::RunLine(ui::DialogWindow& top, std::string_view line) {
   else if (command == "set") Set(top, argument);
   else if (command == "click") Click(top, argument);
   else if (command == "esc") top.UserEscape();
-  else if (command == "key") Key(top, argument);
+  else if (command == "key") PressKey(top, argument);
   else if (command == "clipboard") Print({"clipboard", ui::CurrentHost().ClipboardText()});
   else if (command == "get") Get(top, argument);
   else if (command == "checked") Checked(top, argument);
@@ -186,7 +186,7 @@ void ScriptDriver::Click(ui::DialogWindow& top, std::string_view argument) {
   top.UserClick(control->id);
 }
 
-void ScriptDriver::Key(ui::DialogWindow& top, std::string_view argument) {
+void ScriptDriver::PressKey(ui::DialogWindow& top, std::string_view argument) {
   std::optional<ui::Key> key = KeyNamed(argument);
   if (!key) return Error("no key: " + std::string(argument));
   top.UserKey(*key);
