@@ -87,7 +87,9 @@ int HeadlessWindow::DefaultButton() const {
 
 void HeadlessWindow::EditKey(Control& edit, Key key) {
   std::string& text = edit.text;
-  auto [begin, caret] = selection_;
+  // The selection runs from begin to the caret, never beyond the text.
+  size_t caret = std::min(selection_.second, text.size());
+  size_t begin = std::min(selection_.first, caret);
   switch (key) {
     case Key::Left:
     case Key::Up:
