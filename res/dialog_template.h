@@ -19,13 +19,14 @@ enum class ControlKind {
 };
 
 // Style bits of a control. The first four are the ones a user can tell apart and
-// that the script driver prints; the rest only shape how a host draws the control.
+// that the script driver prints; the rest shape how a host draws the control and
+// how the keyboard moves through the dialog.
 enum ControlFlag : unsigned {
   kReadOnly = 1u << 0,
-  kTabStop = 1u << 1,
+  kTabStop = 1u << 1,     // a radio's tab stop follows its check at run time
   kDefault = 1u << 2,     // push button with the default-button style
   kMultiline = 1u << 3,   // button caption broken over several lines
-  kGroupStart = 1u << 4,  // starts a group (WS_GROUP): radio groups, arrow-key groups
+  kGroupStart = 1u << 4,  // starts a group (WS_GROUP): the arrow keys move within one
   kAlignRight = 1u << 5,  // static text aligned right
   kAlignCenter = 1u << 6, // static text centred
 };
@@ -52,6 +53,9 @@ struct DialogTemplate {
   unsigned style;
   // In tab order, which is also the order in which the controls are created.
   std::span<const ControlTemplate> controls;
+  // The push button that Enter presses while no push button has the focus, and
+  // the only one that shows as the default then; 0 leaves it to the platform.
+  int defaultButton = 0;
 };
 
 // The template with this id, or nullptr when there is none.

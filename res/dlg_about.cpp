@@ -13,7 +13,7 @@ constexpr ControlTemplate kControls[] = {
     {kIdStatic, Static, "バグ  ご要望の連絡先", 42, 34, 120, 8, 0},
     {kIdStatic, Static, "Tavoro 開発チーム", 54, 46, 110, 8, 0},
     {kIdStatic, Static, "tavoro@example.jp", 54, 57, 110, 8, 0},
-    {kIdOk, Button, "OK", 173, 7, 50, 14, kDefault | kTabStop},
+    {kIdOk, Button, "OK", 173, 7, 50, 14, kDefault | kTabStop | kGroupStart},
 };
 
 }  // namespace

@@ -34,11 +34,11 @@ constexpr ControlTemplate kControls[] = {
     {kIdStatic, Static, "万円", 129, 129, 16, 8, 0},
     {kIdStatic, Static, "（１万円以上）", 147, 129, 50, 8, 0},
     // Commands.
-    {id::kCalc, Button, kCaptionCalc, 200, 24, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 200, 24, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 200, 48, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 200, 70, 50, 14, kCalcButton},
     // Results, all reached by Tab, in reading order.
-    {kIdStatic, Group, "", 7, 150, 261, 55, 0},
+    {kIdStatic, Group, "", 7, 150, 261, 55, kGroupStart},
     {kIdStatic, Static, "毎月の返済額（円）", 11, 155, 63, 17, 0},
     {id::kMonthlyPayment, Edit, "", 76, 155, 50, 17, kOutputEdit},
     {kIdStatic, Static, "円", 128, 159, 10, 8, 0},
@@ -57,7 +57,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kBonusLoanCalcDialog{
     kDlgBonusLoanCalc, "Tavoro V.4　ボーナス併用元利均等計算", 275, 211, kDialogFont,
-    kDialogPointSize, kMinimizeBox, kControls,
+    kDialogPointSize, kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

@@ -14,13 +14,14 @@ constexpr ControlTemplate kControls[] = {
     {id::kLoanAmount, Edit, "", 70, 7, 50, 14, kInputEdit},
     {kIdStatic, Static, "万円", 122, 10, 16, 8, 0},
     {kIdStatic, Static, "（１万円以上）", 140, 10, 56, 8, 0},
-    // Period unit (radios in a frame, not reached by Tab), then the period.
+    // Period unit (radios in a frame, without tab stops of their own: the
+    // checked one becomes the tab stop at run time), then the period.
     {kIdStatic, Static, "返済期間選択", 7, 30, 52, 8, 0},
     {kIdStatic, Group, "", 62, 24, 82, 20, 0},
     {id::kRadioYears, Radio, "年単位", 67, 29, 36, 10, kGroupStart},
     {id::kRadioMonths, Radio, "月単位", 104, 29, 36, 10, 0},
-    {kIdStatic, Static, "返済期間", 150, 30, 36, 8, 0},
-    {id::kPeriod, Edit, "", 188, 27, 22, 14, kInputEdit | kGroupStart},
+    {kIdStatic, Static, "返済期間", 150, 30, 36, 8, kGroupStart},
+    {id::kPeriod, Edit, "", 188, 27, 22, 14, kInputEdit},
     {kIdStatic, Static, "年or月", 212, 30, 28, 8, 0},
     // Bonuses a year: "年 [n] 回".
     {kIdStatic, Static, "ボーナスの回数", 7, 52, 56, 8, 0},
@@ -58,13 +59,13 @@ constexpr ControlTemplate kControls[] = {
     {id::kRepayStartMonth, Edit, "", 114, 133, 18, 14, kInputEdit},
     {kIdStatic, Static, "月", 134, 136, 10, 8, 0},
     // Commands, a column at the upper right.
-    {id::kCalc, Button, kCaptionCalc, 254, 7, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 254, 7, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 254, 25, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 254, 43, 50, 14, kCalcButton},
     {id::kSave, Button, kCaptionSave, 254, 61, 50, 14, kCalcButton},
     // Results right of the two date rows, side by side, each under its caption.
     // Tab goes to the total paid, then the table, then the interest paid.
-    {kIdStatic, Static, "支払合計（万円）", 230, 118, 62, 8, 0},
+    {kIdStatic, Static, "支払合計（万円）", 230, 118, 62, 8, kGroupStart},
     {id::kTotalPayment, Edit, "", 230, 128, 62, 14, kOutputEdit},
     {id::kList, List, "", 8, 154, 297, 80, kTabStop},
     {kIdStatic, Static, "支払利息（万円）", 160, 118, 62, 8, 0},
@@ -75,7 +76,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kBonusLoanSimDialog{
     kDlgBonusLoanSim, "Tavoro V.4　ボーナス併用元利均等返済シミュレーション", 311, 241,
-    kDialogFont, kDialogPointSize, kMinimizeBox, kControls,
+    kDialogFont, kDialogPointSize, kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

@@ -44,11 +44,11 @@ constexpr ControlTemplate kControls[] = {
     {kIdStatic, Static, "％", 241, 137, 10, 8, 0},
     {kIdStatic, Static, "（現在２０％）", 194, 121, 50, 8, 0},
     // Commands.
-    {id::kCalc, Button, kCaptionCalc, 193, 17, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 193, 17, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 193, 39, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 193, 61, 50, 14, kCalcButton},
     // Results; none of them is reached by Tab.
-    {kIdStatic, Group, "", 7, 159, 244, 49, 0},
+    {kIdStatic, Group, "", 7, 159, 244, 49, kGroupStart},
     {kIdStatic, Static, "税金額（円）", 11, 168, 41, 8, 0},
     {id::kTax, Edit, "", 54, 164, 49, 17, kPassiveOutputEdit},
     {kIdStatic, Static, "円", 105, 168, 10, 8, 0},
@@ -67,7 +67,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kCompoundDepositDialog{
     kDlgCompoundDeposit, "Tavoro V.4　複利預金利息計算", 258, 213, kDialogFont, kDialogPointSize,
-    kMinimizeBox, kControls,
+    kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

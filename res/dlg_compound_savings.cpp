@@ -38,11 +38,11 @@ constexpr ControlTemplate kControls[] = {
     {kIdStatic, Static, "％", 119, 126, 10, 8, 0},
     {kIdStatic, Static, "（現在２０％）", 131, 126, 50, 8, 0},
     // Commands; id 3 is Clear in this dialog.
-    {id::kCalc, Button, kCaptionCalc, 189, 18, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 189, 18, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 189, 39, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 189, 62, 50, 14, kCalcButton},
     // Results, all reached by Tab: interest (lower row), tax (upper row), maturity amount.
-    {kIdStatic, Group, "", 7, 146, 248, 51, 0},
+    {kIdStatic, Group, "", 7, 146, 248, 51, kGroupStart},
     {kIdStatic, Static, "利息（円）", 10, 175, 38, 8, 0},
     {kIdStatic, Static, "給付補填金", 10, 184, 38, 8, 0},
     {id::kInterest, Edit, "", 49, 174, 56, 19, kOutputEdit},
@@ -59,7 +59,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kCompoundSavingsDialog{
     kDlgCompoundSavings, "Tavoro V.4　複利積立預金利息計算", 262, 205, kDialogFont,
-    kDialogPointSize, kMinimizeBox, kControls,
+    kDialogPointSize, kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

@@ -38,12 +38,12 @@ constexpr ControlTemplate kControls[] = {
     {id::kMonthRate, Edit, "", 70, 106, 50, 14, kInputEdit | kGroupStart},
     {kIdStatic, Static, "％", 122, 109, 10, 8, 0},
     // Commands, a column at the upper right; id 4 is Calc.
-    {id::kCalc, Button, kCaptionCalc, 250, 7, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 250, 7, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 250, 27, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 250, 47, 50, 14, kCalcButton},
     {id::kSave, Button, kCaptionSave, 250, 67, 50, 14, kCalcButton},
     // The schedule across the bottom.
-    {id::kList, List, "", 7, 149, 293, 83, kTabStop},
+    {id::kList, List, "", 7, 149, 293, 83, kTabStop | kGroupStart},
     // Totals right of the rate edits, each under its caption; Tab reaches them after the table.
     {kIdStatic, Static, "利息合計（万円）", 142, 91, 62, 8, 0},
     {id::kTotalInterest, Edit, "", 142, 101, 62, 14, kOutputEdit},
@@ -55,7 +55,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kEqualPaymentLoanDialog{
     kDlgEqualPaymentLoan, "Tavoro V.4　元利均等返済シュミレーション", 307, 239, kDialogFont,
-    kDialogPointSize, kMinimizeBox, kControls,
+    kDialogPointSize, kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

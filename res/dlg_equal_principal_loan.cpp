@@ -38,12 +38,12 @@ constexpr ControlTemplate kControls[] = {
     {id::kMonthRate, Edit, "", 70, 106, 50, 14, kInputEdit | kGroupStart},
     {kIdStatic, Static, "％", 122, 109, 10, 8, 0},
     // Commands, a column at the upper right; id 3 is Calc.
-    {id::kCalc, Button, kCaptionCalc, 249, 7, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 249, 7, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 249, 27, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 249, 47, 50, 14, kCalcButton},
     {id::kSave, Button, kCaptionSave, 249, 67, 50, 14, kCalcButton},
     // The schedule across the bottom.
-    {id::kList, List, "", 6, 150, 293, 80, kTabStop},
+    {id::kList, List, "", 6, 150, 293, 80, kTabStop | kGroupStart},
     // Totals right of the rate edits, each under its caption; Tab reaches them after the table.
     {kIdStatic, Static, "利息合計（万円）", 142, 91, 62, 8, 0},
     {id::kTotalInterest, Edit, "", 142, 101, 62, 14, kOutputEdit},
@@ -55,7 +55,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kEqualPrincipalLoanDialog{
     kDlgEqualPrincipalLoan, "Tavoro V.4　元金均等返済シュミレーション", 306, 237, kDialogFont,
-    kDialogPointSize, kMinimizeBox, kControls,
+    kDialogPointSize, kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

@@ -10,14 +10,14 @@ using enum ControlKind;
 constexpr ControlTemplate kControls[] = {
     // Deposit calculators.
     {kIdStatic, Static, "預入利息計算", 63, 9, 56, 8, kGroupStart},
-    {menu::kSimpleDeposit, Button, "単利預金利息計算", 12, 22, 74, 14, kTabStop},
+    {menu::kSimpleDeposit, Button, "単利預金利息計算", 12, 22, 74, 14, kTabStop | kGroupStart},
     {menu::kCompoundDeposit, Button, "複利預金利息計算", 95, 22, 74, 14, kTabStop},
     {menu::kSimpleSavings, Button, "単利積立預金利息計算", 12, 43, 74, 14, kTabStop},
     {menu::kCompoundSavings, Button, "複利積立預金利息計算", 95, 43, 74, 14, kTabStop},
     // Loan calculators.
-    {kIdStatic, Static, "ローン利息計算", 61, 65, 60, 8, 0},
+    {kIdStatic, Static, "ローン利息計算", 61, 65, 60, 8, kGroupStart},
     {menu::kEqualPaymentLoan, Button, "元利均等返済\nシミュレーション", 12, 77, 74, 19,
-     kTabStop | kMultiline},
+     kTabStop | kMultiline | kGroupStart},
     {menu::kEqualPrincipalLoan, Button, "元金均等返済\nシミュレーション", 94, 77, 74, 19,
      kTabStop | kMultiline},
     {menu::kBonusLoanCalc, Button, "ボーナス併用\n元利均等計算", 12, 103, 74, 19,

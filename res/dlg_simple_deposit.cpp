@@ -41,11 +41,11 @@ constexpr ControlTemplate kControls[] = {
     {kIdStatic, Static, "％", 124, 136, 10, 8, 0},
     {kIdStatic, Static, "（現在２０％）", 136, 136, 52, 8, 0},
     // Commands.
-    {id::kCalc, Button, kCaptionCalc, 197, 14, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 197, 14, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 197, 35, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 197, 57, 50, 14, kCalcButton},
     // Results. Tab reaches the tax and the total but passes over the interest.
-    {kIdStatic, Group, "", 7, 157, 243, 49, 0},
+    {kIdStatic, Group, "", 7, 157, 243, 49, kGroupStart},
     {kIdStatic, Static, "税金額（円）", 11, 165, 43, 8, 0},
     {id::kTax, Edit, "", 56, 161, 49, 17, kOutputEdit},
     {kIdStatic, Static, "円", 107, 165, 10, 8, 0},
@@ -61,7 +61,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kSimpleDepositDialog{
     kDlgSimpleDeposit, "Tavoro V.4　単利預金利息計算", 257, 213, kDialogFont, kDialogPointSize,
-    kMinimizeBox, kControls,
+    kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

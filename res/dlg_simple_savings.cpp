@@ -38,11 +38,11 @@ constexpr ControlTemplate kControls[] = {
     {kIdStatic, Static, "％", 121, 131, 10, 8, 0},
     {kIdStatic, Static, "（現在２０％）", 133, 131, 50, 8, 0},
     // Commands; id 3 is Calc in this dialog.
-    {id::kCalc, Button, kCaptionCalc, 198, 18, 50, 14, kCalcButton},
+    {id::kCalc, Button, kCaptionCalc, 198, 18, 50, 14, kCalcButton | kGroupStart},
     {id::kClear, Button, kCaptionClear, 198, 39, 50, 14, kCalcButton},
     {kIdOk, Button, kCaptionClose, 198, 60, 50, 14, kCalcButton},
     // Results, all reached by Tab: tax, interest, maturity amount.
-    {kIdStatic, Group, "", 7, 151, 249, 51, 0},
+    {kIdStatic, Group, "", 7, 151, 249, 51, kGroupStart},
     {kIdStatic, Static, "税金（円）", 11, 161, 35, 8, 0},
     {id::kTax, Edit, "", 48, 156, 56, 19, kOutputEdit},
     {kIdStatic, Static, "円", 106, 161, 10, 8, 0},
@@ -59,7 +59,7 @@ constexpr ControlTemplate kControls[] = {
 
 constinit const DialogTemplate kSimpleSavingsDialog{
     kDlgSimpleSavings, "Tavoro V.4　単利積立預金利息計算", 263, 209, kDialogFont, kDialogPointSize,
-    kMinimizeBox, kControls,
+    kMinimizeBox, kControls, id::kCalc,
 };
 
 }  // namespace res

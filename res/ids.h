@@ -15,6 +15,7 @@ inline constexpr int kIdmAboutBox = 16;      // system-menu entry of the functio
 inline constexpr int kIdAppAbout = 57664;    // menu button "バージョン"
 inline constexpr int kIdAppExit = 57665;     // menu button "終了"
 inline constexpr int kIdHelp = 57670;
+inline constexpr int kIdEditCopy = 57634;    // "コピー" of the schedule table's menu
 inline constexpr int kIconMain = IDR_MAINFRAME;
 inline constexpr int kStringAboutBox = IDS_ABOUTBOX;
 

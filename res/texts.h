@@ -22,6 +22,9 @@ inline constexpr std::string_view kEqualPrincipalReportName = "gankin.txt";
 inline constexpr std::string_view kBonusReportName = "bonus.txt";
 inline constexpr std::string_view kReportNotWritten = "ファイルに書き込めませんでした";
 
+// The right-click menu of the schedule table.
+inline constexpr std::string_view kTableCopy = "コピー";
+
 // Simple-interest deposit.
 inline constexpr std::string_view kDateWrong = "日付の設定が間違っています";
 

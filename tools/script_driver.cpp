@@ -23,6 +23,19 @@ std::optional<long long> ParseNumber(std::string_view text) {
   return value;
 }
 
+std::optional<ui::Key> KeyNamed(std::string_view name) {
+  using ui::Key;
+  static constexpr std::pair<std::string_view, Key> kKeys[] = {
+      {"Enter", Key::Enter}, {"Tab", Key::Tab},     {"Shift+Tab", Key::ShiftTab},
+      {"Up", Key::Up},       {"Down", Key::Down},   {"Left", Key::Left},
+      {"Right", Key::Right}, {"Space", Key::Space}, {"Esc", Key::Esc},
+      {"Ctrl+A", Key::CtrlA}, {"Ctrl+C", Key::CtrlC},
+  };
+  for (auto [keyName, key] : kKeys)
+    if (keyName == name) return key;
+  return std::nullopt;
+}
+
 // Splits "word rest" at the first space.
 std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
   size_t space = line.find(' ');
@@ -110,6 +123,8 @@ bool ScriptDriver::RunLine(ui::DialogWindow& top, std::string_view line) {
   else if (command == "set") Set(top, argument);
   else if (command == "click") Click(top, argument);
   else if (command == "esc") top.UserEscape();
+  else if (command == "key") PressKey(top, argument);
+  else if (command == "clipboard") Print({"clipboard", ui::CurrentHost().ClipboardText()});
   else if (command == "get") Get(top, argument);
   else if (command == "checked") Checked(top, argument);
   else if (command == "focus") Print({"focus", std::to_string(top.FocusedId())});
@@ -164,6 +179,12 @@ void ScriptDriver::Click(ui::DialogWindow& top, std::string_view argument) {
   if (control->kind != res::ControlKind::Button && control->kind != res::ControlKind::Radio)
     return Error("not a button: " + std::string(argument));
   top.UserClick(control->id);
+}
+
+void ScriptDriver::PressKey(ui::DialogWindow& top, std::string_view argument) {
+  std::optional<ui::Key> key = KeyNamed(argument);
+  if (!key) return Error("no key: " + std::string(argument));
+  top.UserKey(*key);
 }
 
 void ScriptDriver::Get(ui::DialogWindow& top, std::string_view argument) {

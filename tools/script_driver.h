@@ -33,6 +33,7 @@ class ScriptDriver final : public ui::Automation {
   void Open(ui::DialogWindow& top, std::string_view argument);
   void Set(ui::DialogWindow& top, std::string_view argument);
   void Click(ui::DialogWindow& top, std::string_view argument);
+  void PressKey(ui::DialogWindow& top, std::string_view argument);
   void Get(ui::DialogWindow& top, std::string_view argument);
   void Checked(ui::DialogWindow& top, std::string_view argument);
   void Table(ui::DialogWindow& top);

@@ -11,6 +11,7 @@
 
 #include "app/interest_app.h"
 #include "tools/script_driver.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/win32_host.h"
 #include "ui/win32/windows_api.h"
@@ -27,6 +28,8 @@ int wmain(int argc, wchar_t** argv) {
       return 2;
     }
   }
+  // A script starts from an empty clipboard, as on the headless host.
+  ui::win32::EmptyTheClipboard();
   tools::ScriptDriver driver(argc > 1 ? file : std::cin, std::cout);
   ui::win32::Win32Host host(GetModuleHandleW(nullptr), &driver);
   app::Run(host);

@@ -28,10 +28,14 @@ void ExchangeText(CDataExchange& dx, int id, T& value, Parse parse, Format forma
   if (!dx.Active()) return;
   dx.m_idLastControl = id;
   if (dx.m_bSaveAndValidate) {
-    if (auto parsed = parse(dx.m_pDlgWnd->GetDlgItemText(id)))
+    std::string text = dx.m_pDlgWnd->GetDlgItemText(id);
+    if (auto parsed = parse(text)) {
       value = *parsed;
-    else
+      // Typed in full width, the field shows the value it was read as.
+      if (FieldTextToAscii(text) != text) dx.m_pDlgWnd->SetDlgItemText(id, format(value));
+    } else {
       dx.Fail(parseMessage);
+    }
   } else {
     dx.m_pDlgWnd->SetDlgItemText(id, format(value));
   }

@@ -46,10 +46,43 @@ bool IsPlainDecimal(std::string_view text) {
   return i == text.size();
 }
 
+// The ASCII character that a full-width one stands for, or 0.
+char AsciiFor(char32_t c) {
+  if (c >= U'０' && c <= U'９') return static_cast<char>('0' + (c - U'０'));
+  switch (c) {
+    case U'＋': return '+';
+    case U'－': return '-';
+    case U'．': return '.';
+    case U'　': return ' ';
+    default: return 0;
+  }
+}
+
 }  // namespace
 
-std::optional<int32_t> ParseIntField(std::string_view text) {
-  text = TrimBlanks(text);
+std::string FieldTextToAscii(std::string_view text) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  auto byte = [&](size_t at) -> char32_t { return static_cast<unsigned char>(text[at]); };
+  for (size_t i = 0; i < text.size(); ++i) {
+    // Every character read here is three bytes in UTF-8: 1110xxxx 10xxxxxx 10xxxxxx.
+    if (i + 2 < text.size() && (byte(i) & 0xF0) == 0xE0 && (byte(i + 1) & 0xC0) == 0x80 &&
+        (byte(i + 2) & 0xC0) == 0x80) {
+      char32_t c = (byte(i) & 0x0F) << 12 | (byte(i + 1) & 0x3F) << 6 | (byte(i + 2) & 0x3F);
+      if (char plain = AsciiFor(c)) {
+        ascii += plain;
+        i += 2;
+        continue;
+      }
+    }
+    ascii += text[i];
+  }
+  return ascii;
+}
+
+std::optional<int32_t> ParseIntField(std::string_view original) {
+  std::string ascii = FieldTextToAscii(original);
+  std::string_view text = TrimBlanks(ascii);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';
@@ -67,8 +100,9 @@ std::optional<int32_t> ParseIntField(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-std::optional<double> ParseRealField(std::string_view text) {
-  text = TrimBlanks(text);
+std::optional<double> ParseRealField(std::string_view original) {
+  std::string ascii = FieldTextToAscii(original);
+  std::string_view text = TrimBlanks(ascii);
   if (!IsPlainDecimal(text)) return std::nullopt;
   // from_chars takes no leading '+'.
   if (text.front() == '+') text.remove_prefix(1);

@@ -9,6 +9,13 @@
 
 namespace ui {
 
+// The text with what the Japanese input method types in full width read as
+// ASCII: the digits, the plus and minus signs, the full stop and the blank
+// (U+3000). Everything else stays as it is.
+std::string FieldTextToAscii(std::string_view text);
+
+// Both parses read the text through FieldTextToAscii first.
+
 // Blanks, an optional sign, decimal digits, blanks. Nothing else, and the value
 // must fit a signed 32-bit integer.
 std::optional<int32_t> ParseIntField(std::string_view text);

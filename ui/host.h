@@ -25,6 +25,9 @@ inline constexpr int kIdYes = 6;
 // System commands with the platform's numbers.
 inline constexpr unsigned kScClose = 0xF060;
 
+// The keys a user can press on a dialog, with the modifiers they are pressed with.
+enum class Key { Enter, Tab, ShiftTab, Up, Down, Left, Right, Space, Esc, CtrlA, CtrlC };
+
 struct ListColumn {
   std::string caption;
   int width = 0;  // pixels
@@ -47,6 +50,9 @@ class ListView {
   virtual std::vector<ListColumn> Columns() const = 0;
   virtual int ItemCount() const = 0;
   virtual std::string ItemText(int item, int subItem) const = 0;
+  // The rows the user selected, top to bottom; and selecting every row.
+  virtual std::vector<int> SelectedItems() const = 0;
+  virtual void SelectAll() = 0;
 };
 
 struct SystemMenuItem {
@@ -84,6 +90,9 @@ class DialogWindow {
   // Clicks a push button or a radio (the control takes the focus).
   virtual void UserClick(int id) = 0;
   virtual void UserEscape() = 0;
+  // Presses a key on the focused control, as the platform's dialog manager
+  // delivers it: Tab and the arrows move the focus, Enter presses a button.
+  virtual void UserKey(Key key) = 0;
   virtual void UserSysCommand(unsigned command) = 0;
   // The user looks at the screen for a while before the next action. A host on
   // screen goes on painting and taking input meanwhile; others return at once.
@@ -134,6 +143,9 @@ class Host {
   // The Save dialog; the chosen path (UTF-8) or nullopt when not ended with OK.
   virtual std::optional<std::string> ShowSaveDialog(DialogWindow* owner,
                                                     const SaveDialogRequest& request) = 0;
+  // The clipboard's text (UTF-8), empty when it holds none; and replacing it.
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(std::string_view text) = 0;
 };
 
 // A Save dialog answered by an automation instead of a person: it asks for the

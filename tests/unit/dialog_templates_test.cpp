@@ -169,7 +169,8 @@ TEST(DialogTemplates, EachDialogHasItsTitleSizeAndControls) {
 }
 
 // Calculators: every push button is a default button and a tab stop, in the column
-// Calc, Clear, close, Save at the upper right. Menu buttons are plain tab stops.
+// Calc, Clear, close, Save at the upper right, and Calc is the one that Enter
+// presses. Menu buttons are plain tab stops.
 TEST(DialogTemplates, PushButtons) {
   const std::string_view kCaptions[] = {"計算", "クリア", "終了", "ファイルに保存"};
   for (const DialogTemplate* d : AllDialogTemplates()) {
@@ -187,6 +188,7 @@ TEST(DialogTemplates, PushButtons) {
       }
       EXPECT_EQ(b.flags & (kDefault | kTabStop), unsigned{kDefault | kTabStop}) << d->id;
       if (d->id == kDlgAbout) continue;
+      EXPECT_EQ(d->defaultButton, buttons[0]->id) << d->id;
       ASSERT_LT(i, 4u) << d->id;
       EXPECT_EQ(b.caption, kCaptions[i]) << d->id;
       EXPECT_EQ(b.id == kIdOk, i == 2) << d->id;
@@ -199,25 +201,27 @@ TEST(DialogTemplates, PushButtons) {
   }
 }
 
-// Group starts: the first control, the first radio of the mode group, and the first
-// tab stop after its last radio; no other control.
-TEST(DialogTemplates, GroupStartsDelimitTheRadioGroup) {
+// Group starts, which bound where the arrow keys go: the first control; the
+// first radio of the mode group and the control after its last radio; the first
+// push button of each run of push buttons and the control after the run. No
+// other control, so that no arrow key ever reaches a label.
+TEST(DialogTemplates, GroupStartsKeepRadiosAndButtonsApart) {
   for (const DialogTemplate* d : AllDialogTemplates()) {
     const auto c = d->controls;
     std::set<size_t> expected{0}, actual;
-    size_t first = c.size(), last = c.size();
+    size_t firstRadio = c.size(), lastRadio = c.size();
     for (size_t i = 0; i < c.size(); ++i) {
       if (c[i].kind == Radio) {
-        first = std::min(first, i);
-        last = i;
+        firstRadio = std::min(firstRadio, i);
+        lastRadio = i;
       }
+      const bool button = c[i].kind == Button;
+      const bool afterButton = i > 0 && c[i - 1].kind == Button;
+      if (button != afterButton) expected.insert(i);
       if (c[i].flags & kGroupStart) actual.insert(i);
     }
-    if (first < c.size()) {
-      size_t next = last + 1;
-      while (next < c.size() && !(c[next].flags & kTabStop)) ++next;
-      expected.insert({first, next});
-    }
+    if (firstRadio < c.size()) expected.insert({firstRadio, lastRadio + 1});
+    expected.erase(c.size());
     EXPECT_EQ(actual, expected) << "dialog " << d->id;
   }
 }

@@ -20,8 +20,18 @@ TEST(ParseIntField, AcceptsBlanksSignAndDigits) {
 
 TEST(ParseIntField, RejectsAnythingElse) {
   for (const char* text : {"", " ", "+", "-", "abc", "12a", "1 2", "1.0", "1e3", "0x10", "1,000",
-                           "１２", "- 5", "12\n"})
+                           "１，０００", "１２ａ", "- 5", "12\n"})
     EXPECT_FALSE(ParseIntField(text)) << '"' << text << '"';
+}
+
+// As the input method types them: full-width digits, signs, full stop and blanks.
+TEST(ParseFields, ReadFullWidthAsAscii) {
+  EXPECT_EQ(ParseIntField("１００"), 100);
+  EXPECT_EQ(ParseIntField("　－２０００\t"), -2000);
+  EXPECT_EQ(ParseIntField("＋7"), 7);
+  EXPECT_EQ(ParseRealField("３．５"), 3.5);
+  EXPECT_EQ(ParseRealField("－０．２５　"), -0.25);
+  EXPECT_EQ(FieldTextToAscii("１２３４５６７８９０＋－．　万円"), "1234567890+-. 万円");
 }
 
 TEST(ParseIntField, HoldsExactlyThe32BitRange) {
@@ -46,7 +56,8 @@ TEST(ParseRealField, AcceptsPlainDecimals) {
 
 TEST(ParseRealField, RejectsWhatIsNotAPlainNumber) {
   for (const char* text : {"", "  ", ".", "-", "e5", "1e", "1e+", "abc", "1.2.3", "0x1p3", "inf",
-                           "-inf", "nan", "NaN", "infinity", "1,5", "1 000", "１", "1.5x", "--1"})
+                           "-inf", "nan", "NaN", "infinity", "1,5", "1 000", "１ｅ３", "1.5x", "--1",
+                           "１。５", "\xEF\xBC", "\xE3\xC0\x80" "1"})
     EXPECT_FALSE(ParseRealField(text)) << '"' << text << '"';
 }
 

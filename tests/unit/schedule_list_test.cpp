@@ -51,6 +51,8 @@ class RecordingListView final : public ListView {
   std::string ItemText(int item, int subItem) const override {
     return list.ItemText(item, subItem);
   }
+  std::vector<int> SelectedItems() const override { return list.SelectedItems(); }
+  void SelectAll() override { list.SelectAll(); }
 
   HeadlessListView list;
 
@@ -81,6 +83,7 @@ class ListOnlyWindow final : public DialogWindow {
   void UserType(int, std::string_view) override {}
   void UserClick(int) override {}
   void UserEscape() override {}
+  void UserKey(Key) override {}
   void UserSysCommand(unsigned) override {}
   std::vector<SystemMenuItem> SystemMenuItems() const override { return {}; }
 

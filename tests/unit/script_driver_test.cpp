@@ -55,6 +55,12 @@ TEST(ScriptDriver, BadCommandsPrintErrorsAndGoOn) {
             "closed\t102\n");
 }
 
+TEST(ScriptDriver, KeysGoToTheFocusedControlAndUnknownKeysAreErrors) {
+  EXPECT_EQ(Play("key Tab\nfocus\nkey tab\nkey Ctrl+Z\nclipboard\n"),
+            "opened\t102\nfocus\t130\nerror\tno key: tab\nerror\tno key: Ctrl+Z\n"
+            "clipboard\t\nclosed\t102\n");
+}
+
 TEST(ScriptDriver, CommentsBlankLinesAndCrLfAreIgnored) {
   EXPECT_EQ(Play("# a comment\r\n\r\nfocus\r\n"), "opened\t102\nfocus\t3\nclosed\t102\n");
 }

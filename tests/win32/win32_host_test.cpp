@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/interest_app.h"
@@ -168,28 +169,84 @@ TEST(Win32Host, EscClosesTheCalculatorAndCloseBoxEndsTheMenu) {
   EXPECT_FALSE(laterActionRan);
 }
 
-// Enter goes through the dialog manager, as the key would come.
-void PressEnter(DialogWindow& window) {
-  HWND focus = GetFocus();
-  PostMessageW(focus != nullptr ? focus : HandleOf(window), WM_KEYDOWN, VK_RETURN, 1);
-}
-
 TEST(Win32Host, EnterPressesTheButtonThatHasTheFocusAtStart) {
   Win32Automation automation;
   int top = 0;
-  automation.Then(PressEnter).Then([&](DialogWindow& window) { top = window.Template().id; });
+  automation.Then([](DialogWindow& menu) { menu.UserKey(Key::Enter); })
+      .Then([&](DialogWindow& window) { top = window.Template().id; });
   automation.Run();
   EXPECT_EQ(top, res::kDlgSimpleDeposit);
 }
 
-TEST(Win32Host, EnterInAnEditPressesADefaultButtonOfTheCalculator) {
+TEST(Win32Host, EnterInAnEditPressesCalcAndTheCalculatorStaysOpen) {
   Win32Automation automation;
-  automation.Click(res::menu::kSimpleDeposit).Type(sd::kStartMonth, "13").Then(PressEnter);
+  int top = 0;
+  automation.Click(res::menu::kSimpleDeposit)
+      .Type(sd::kStartMonth, "13")
+      .Then([](DialogWindow& calculator) { calculator.UserKey(Key::Enter); })
+      .Then([&](DialogWindow& window) { top = window.Template().id; });
   automation.Run();
-  // Every push button of the calculator is marked default; whichever the
-  // platform picks validates or calculates, and either reports the month.
   ASSERT_FALSE(automation.boxes.empty());
   EXPECT_EQ(automation.boxes[0].text, "1 から 12 までの整数を入力してください。");
+  EXPECT_EQ(top, res::kDlgSimpleDeposit);
+}
+
+// The push buttons that show as the default: only 計算 while a field has the
+// focus; the focused button while a button has it.
+std::vector<int> DefaultLookingButtons(DialogWindow& window) {
+  std::vector<int> ids;
+  for (const res::ControlTemplate& control : window.Template().controls) {
+    HWND button = GetDlgItem(HandleOf(window), control.id);
+    if (control.kind == res::ControlKind::Button &&
+        (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+      ids.push_back(control.id);
+  }
+  return ids;
+}
+
+TEST(Win32Host, CalcIsTheDefaultButtonAndShowsAsSuch) {
+  Win32Automation automation;
+  std::vector<int> atStart, onClear, backInAField;
+  LRESULT defaultId = 0;
+  automation.Click(res::menu::kSimpleDeposit).Then([&](DialogWindow& calculator) {
+    atStart = DefaultLookingButtons(calculator);
+    defaultId = SendMessageW(HandleOf(calculator), DM_GETDEFID, 0, 0);
+    // From the deposit amount back round the results and 終了 to クリア.
+    for (int i = 0; i < 4; ++i) calculator.UserKey(Key::ShiftTab);
+    onClear = DefaultLookingButtons(calculator);
+    // Past 計算 to the tax rate.
+    for (int i = 0; i < 2; ++i) calculator.UserKey(Key::ShiftTab);
+    backInAField = DefaultLookingButtons(calculator);
+  });
+  automation.Run();
+  EXPECT_EQ(LOWORD(defaultId), sd::kCalc);
+  EXPECT_EQ(HIWORD(defaultId), DC_HASDEFID);
+  EXPECT_EQ(atStart, std::vector<int>{sd::kCalc});
+  EXPECT_EQ(onClear, std::vector<int>{sd::kClear});
+  EXPECT_EQ(backInAField, std::vector<int>{sd::kCalc});
+}
+
+TEST(Win32Host, TableMenuCopiesTheRows) {
+  namespace ep = res::equal_payment_loan;
+  Win32Automation automation;
+  std::string copied;
+  automation.Click(res::menu::kEqualPaymentLoan).Type(ep::kPaymentCount, "2").Click(ep::kCalc);
+  automation.Then([&](DialogWindow& calculator) {
+    HWND list = GetDlgItem(HandleOf(calculator), ep::kList);
+    CurrentHost().SetClipboardText("before");
+    // The menu's own loop takes these keys: down to "コピー", and choose it.
+    PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
+    RECT box;
+    GetWindowRect(list, &box);
+    SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
+                 MAKELPARAM(box.left + 10, box.top + 30));
+    copied = CurrentHost().ClipboardText();
+  });
+  automation.Run();
+  EXPECT_EQ(copied.substr(0, copied.find("\r\n")),
+            "年月\t日数\t回\t元利合計（円）\t利息（円）\t返済元金（円）\t残り（円）");
+  EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 3);
 }
 
 TEST(Win32Host, WaitingKeepsHandlingWhatComesIn) {

@@ -20,6 +20,8 @@ class HeadlessHost final : public Host {
                  unsigned type) override;
   std::optional<std::string> ShowSaveDialog(DialogWindow* owner,
                                             const SaveDialogRequest& request) override;
+  std::string ClipboardText() override { return clipboard_; }
+  void SetClipboardText(std::string_view text) override { clipboard_ = text; }
 
   // The dialog on top, or nullptr when none is open.
   DialogWindow* TopWindow();
@@ -27,6 +29,7 @@ class HeadlessHost final : public Host {
  private:
   Automation& automation_;
   std::vector<HeadlessWindow*> stack_;
+  std::string clipboard_;
 };
 
 }  // namespace ui

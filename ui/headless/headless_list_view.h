@@ -20,11 +20,25 @@ class HeadlessListView final : public ListView {
   std::vector<ListColumn> Columns() const override { return columns_; }
   int ItemCount() const override { return static_cast<int>(rows_.size()); }
   std::string ItemText(int item, int subItem) const override;
+  std::vector<int> SelectedItems() const override;
+  void SelectAll() override;
+
+  // The list's own keys: Down and Up move the focused row and select it alone
+  // (Down from no focused row goes to the first), Space selects the focused row
+  // alone; others do nothing.
+  void OnKey(Key key);
 
  private:
+  struct Row {
+    // One cell per column; a row never has fewer cells than there are columns.
+    std::vector<std::string> cells;
+    bool selected = false;
+  };
+  void FocusAndSelectOnly(int item);
+
   std::vector<ListColumn> columns_;
-  // One cell per column; a row never has fewer cells than there are columns.
-  std::vector<std::vector<std::string>> rows_;
+  std::vector<Row> rows_;
+  int focusedItem_ = -1;
 };
 
 }  // namespace ui

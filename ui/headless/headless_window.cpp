@@ -1,13 +1,15 @@
 #include "ui/headless/headless_window.h"
 
 #include "ui/dialog.h"
+#include "ui/dialog_keys.h"
 
 namespace ui {
 
 HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, CDialog& dialog)
     : template_(dialogTemplate), dialog_(dialog) {
   for (const res::ControlTemplate& source : template_.controls) {
-    controls_.push_back(Control{&source, std::string(source.caption)});
+    controls_.push_back(
+        Control{&source, std::string(source.caption), false, (source.flags & res::kTabStop) != 0});
     if (source.kind == res::ControlKind::List)
       lists_[source.id] = std::make_unique<HeadlessListView>();
   }
@@ -29,14 +31,18 @@ std::string HeadlessWindow::GetItemText(int id) const {
 }
 
 void HeadlessWindow::SetItemText(int id, std::string_view text) {
-  if (Control* control = Find(id)) control->text = std::string(text);
+  Control* control = Find(id);
+  if (control == nullptr) return;
+  control->text = std::string(text);
+  // An edit given a new text puts its caret at the start.
+  if (id == focusedId_) selection_ = {0, 0};
 }
 
 void HeadlessWindow::CheckRadioButton(int first, int last, int check) {
   for (Control& control : controls_) {
     int id = control.source->id;
     if (control.source->kind == res::ControlKind::Radio && id >= first && id <= last)
-      control.checked = id == check;
+      SetChecked(control, id == check);
   }
 }
 
@@ -77,8 +83,8 @@ void HeadlessWindow::End(int result) {
 
 void HeadlessWindow::FocusFirstTabStop() {
   for (const Control& control : controls_) {
-    if (control.source->flags & res::kTabStop) {
-      SetFocus(control.source->id);
+    if (control.tabStop) {
+      FocusAndSelectAll(control.source->id);
       return;
     }
   }
@@ -90,13 +96,15 @@ void HeadlessWindow::UserType(int id, std::string_view text) {
   if (const Control* control = Find(id)) selection_ = {control->text.size(), control->text.size()};
 }
 
+void HeadlessWindow::SetChecked(Control& radio, bool checked) {
+  radio.checked = checked;
+  radio.tabStop = checked;
+}
+
 void HeadlessWindow::UncheckGroupOf(size_t index) {
-  size_t begin = index;
-  while (begin > 0 && !(controls_[begin].source->flags & res::kGroupStart)) --begin;
-  size_t end = index + 1;
-  while (end < controls_.size() && !(controls_[end].source->flags & res::kGroupStart)) ++end;
+  auto [begin, end] = GroupOf(template_.controls, index);
   for (size_t i = begin; i < end; ++i)
-    if (controls_[i].source->kind == res::ControlKind::Radio) controls_[i].checked = false;
+    if (controls_[i].source->kind == res::ControlKind::Radio) SetChecked(controls_[i], false);
 }
 
 void HeadlessWindow::UserClick(int id) {
@@ -104,8 +112,8 @@ void HeadlessWindow::UserClick(int id) {
   if (control == nullptr) return;
   SetFocus(id);
   if (control->source->kind == res::ControlKind::Radio) {
-    UncheckGroupOf(static_cast<size_t>(control - controls_.data()));
-    control->checked = true;
+    UncheckGroupOf(IndexOf(*control));
+    SetChecked(*control, true);
   }
   dialog_.OnCommand(id);
 }

@@ -32,14 +32,15 @@ class HeadlessWindow final : public DialogWindow {
   void UserType(int id, std::string_view text) override;
   void UserClick(int id) override;
   void UserEscape() override;
+  void UserKey(Key key) override;
   void UserSysCommand(unsigned command) override;
   std::vector<SystemMenuItem> SystemMenuItems() const override { return systemMenu_; }
 
-  // The dialog manager's initial focus: the first tab stop.
+  // The dialog manager's initial focus: the first tab stop, as Tab gives it.
   void FocusFirstTabStop();
   bool Ended() const { return ended_; }
   int Result() const { return result_; }
-  // Selected characters of the focused edit, [begin, end).
+  // Selected bytes of the focused edit, [begin, end); the caret stands at end.
   std::pair<size_t, size_t> Selection() const { return selection_; }
   int BigIconId() const { return bigIcon_; }
   int SmallIconId() const { return smallIcon_; }
@@ -49,12 +50,26 @@ class HeadlessWindow final : public DialogWindow {
     const res::ControlTemplate* source;
     std::string text;
     bool checked = false;
+    bool tabStop = false;
   };
   Control* Find(int id);
   const Control* Find(int id) const;
+  size_t IndexOf(const Control& control) const {
+    return static_cast<size_t>(&control - controls_.data());
+  }
   void SetFocus(int id);
+  // Checks or unchecks a radio. As the platform's radio buttons do, a radio's
+  // tab stop follows its check, so that Tab enters a group at its checked radio.
+  static void SetChecked(Control& radio, bool checked);
   // Unchecks every radio of the group that control `index` belongs to.
   void UncheckGroupOf(size_t index);
+
+  // The keyboard, as the platform's dialog manager delivers each key
+  // (headless_keyboard.cpp).
+  void MoveFocusByTab(bool backwards);
+  void MoveFocusByArrow(const Control& from, bool backwards);
+  int DefaultButton() const;
+  void EditKey(Control& edit, Key key);
 
   const res::DialogTemplate& template_;
   CDialog& dialog_;

@@ -4,8 +4,11 @@
 #include <optional>
 
 #include "ui/dialog.h"
+#include "ui/win32/clipboard.h"
+#include "ui/win32/dialog_keyboard.h"
 #include "ui/win32/dialog_template_builder.h"
 #include "ui/win32/save_dialog.h"
+#include "ui/win32/table_input.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/win32_painter.h"
 #include "ui/win32/win32_window.h"
@@ -74,7 +77,7 @@ void Win32Host::PostIdleTurn() {
   PostMessageW(TopWindow()->Handle(), kIdleMessage, ++idleTicket_, 0);
 }
 
-INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       return OnInitDialog(run);
@@ -84,6 +87,21 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM)
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
       run.dialog.OnCommand(LOWORD(wParam));
       return TRUE;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      ListView* view = run.window->GetListView(static_cast<int>(header->idFrom));
+      if (view != nullptr && header->code == LVN_KEYDOWN)
+        OnTableKeyDown(*view, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+      return FALSE;
+    }
+    case WM_CONTEXTMENU: {
+      // From the table or from its header, which belongs to it.
+      int id = run.window->ControlIdOf(reinterpret_cast<HWND>(wParam));
+      ListView* view = run.window->GetListView(id);
+      if (view == nullptr) return FALSE;
+      ShowTableMenu(GetDlgItem(run.window->Handle(), id), *view, lParam);
+      return TRUE;
+    }
     case WM_SYSCOMMAND:
       if (!run.dialog.OnSysCommand(static_cast<unsigned>(wParam))) return FALSE;
       SetWindowLongPtrW(run.window->Handle(), DWLP_MSGRESULT, 0);
@@ -110,6 +128,7 @@ INT_PTR Win32Host::OnInitDialog(ModalRun& run) {
   stack_.push_back(&*run.window);
   run.dialog.Attach(&*run.window);
   HWND window = run.window->Handle();
+  PrepareKeyboard(window, run.dialogTemplate);
   bool focusFirstTabStop = run.dialog.OnInitDialog();
   if (focusFirstTabStop) {
     // The first tab stop gets the focus as Tab would give it: a push button
@@ -144,6 +163,12 @@ int Win32Host::MessageBox(DialogWindow* owner, std::string_view text, std::strin
                           unsigned type) {
   if (automation_ != nullptr) return automation_->OnMessageBox(caption, text, type);
   return MessageBoxW(OwnerHandle(owner), ToUtf16(text).c_str(), ToUtf16(caption).c_str(), type);
+}
+
+std::string Win32Host::ClipboardText() { return ReadClipboardText(); }
+
+void Win32Host::SetClipboardText(std::string_view text) {
+  WriteClipboardText(TopWindow() != nullptr ? TopWindow()->Handle() : nullptr, text);
 }
 
 std::optional<std::string> Win32Host::ShowSaveDialog(DialogWindow* owner,

@@ -23,6 +23,8 @@ class Win32Host final : public Host {
                  unsigned type) override;
   std::optional<std::string> ShowSaveDialog(DialogWindow* owner,
                                             const SaveDialogRequest& request) override;
+  std::string ClipboardText() override;
+  void SetClipboardText(std::string_view text) override;
 
   // The dialog on top, or nullptr when none is open.
   Win32Window* TopWindow() const { return stack_.empty() ? nullptr : stack_.back(); }

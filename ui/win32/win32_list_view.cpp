@@ -111,4 +111,22 @@ std::string Win32ListView::ItemText(int item, int subItem) const {
   }));
 }
 
+std::vector<int> Win32ListView::SelectedItems() const {
+  std::vector<int> items;
+  for (int item = -1;;) {
+    item = static_cast<int>(SendMessageW(control_, LVM_GETNEXTITEM, static_cast<WPARAM>(item),
+                                         LVNI_SELECTED));
+    if (item < 0) return items;
+    items.push_back(item);
+  }
+}
+
+void Win32ListView::SelectAll() {
+  LVITEMW state{};
+  state.stateMask = LVIS_SELECTED;
+  state.state = LVIS_SELECTED;
+  SendMessageW(control_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+               reinterpret_cast<LPARAM>(&state));
+}
+
 }  // namespace ui::win32

@@ -21,6 +21,8 @@ class Win32ListView final : public ListView {
   std::vector<ListColumn> Columns() const override;
   int ItemCount() const override;
   std::string ItemText(int item, int subItem) const override;
+  std::vector<int> SelectedItems() const override;
+  void SelectAll() override;
 
  private:
   HWND control_;

@@ -16,6 +16,29 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+struct KeyStroke {
+  WORD virtualKey;
+  bool shift;
+  bool control;
+};
+
+KeyStroke StrokeOf(Key key) {
+  switch (key) {
+    case Key::Enter: return {VK_RETURN, false, false};
+    case Key::Tab: return {VK_TAB, false, false};
+    case Key::ShiftTab: return {VK_TAB, true, false};
+    case Key::Up: return {VK_UP, false, false};
+    case Key::Down: return {VK_DOWN, false, false};
+    case Key::Left: return {VK_LEFT, false, false};
+    case Key::Right: return {VK_RIGHT, false, false};
+    case Key::Space: return {VK_SPACE, false, false};
+    case Key::Esc: return {VK_ESCAPE, false, false};
+    case Key::CtrlA: return {'A', false, true};
+    case Key::CtrlC: return {'C', false, true};
+  }
+  return {0, false, false};
+}
+
 }  // namespace
 
 Win32Window::Win32Window(HWND window, const res::DialogTemplate& dialogTemplate,
@@ -84,20 +107,23 @@ void Win32Window::End(int result) {
   EndDialog(window_, result);
 }
 
-int Win32Window::FocusedId() const {
-  HWND focus = GetFocus();
-  if (focus == nullptr || !IsChild(window_, focus)) return 0;
+int Win32Window::ControlIdOf(HWND inner) const {
+  if (inner == nullptr || !IsChild(window_, inner)) return 0;
   // A control's own child (a list view's header) counts as the control.
-  while (GetAncestor(focus, GA_PARENT) != window_) focus = GetAncestor(focus, GA_PARENT);
-  return GetDlgCtrlID(focus);
+  while (GetAncestor(inner, GA_PARENT) != window_) inner = GetAncestor(inner, GA_PARENT);
+  return GetDlgCtrlID(inner);
 }
+
+int Win32Window::FocusedId() const { return ControlIdOf(GetFocus()); }
 
 void Win32Window::UserType(int id, std::string_view text) {
   HWND control = Control(id);
   if (control == nullptr) return;
   Focus(control);
   SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf16(text).c_str()));
-  SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+  // The caret ends after the typed text.
+  WPARAM end = static_cast<WPARAM>(GetWindowTextLengthW(control));
+  SendMessageW(control, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
 void Win32Window::UserClick(int id) {
@@ -109,12 +135,48 @@ void Win32Window::UserClick(int id) {
   SendMessageW(control, BM_CLICK, 0, 0);
 }
 
-void Win32Window::UserEscape() {
-  // Through the dialog's message loop, as the key would come: the dialog
-  // manager turns it into Cancel.
-  HWND focus = GetFocus();
-  HWND target = focus != nullptr && IsChild(window_, focus) ? focus : window_;
-  PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1);
+// The dialog manager turns the key into Cancel.
+void Win32Window::UserEscape() { UserKey(Key::Esc); }
+
+bool Win32Window::HandleQueuedMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Left for the modal loop, which ends on it.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return false;
+    }
+    if (!IsDialogMessageW(window_, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return true;
+}
+
+void Win32Window::UserKey(Key key) {
+  KeyStroke stroke = StrokeOf(key);
+  // The modifiers are held down in the thread's key state, which is what the
+  // dialog manager and the controls ask.
+  BYTE saved[256] = {};
+  GetKeyboardState(saved);
+  BYTE pressed[256];
+  std::copy(std::begin(saved), std::end(saved), std::begin(pressed));
+  pressed[VK_SHIFT] = pressed[VK_LSHIFT] = stroke.shift ? 0x80 : 0;
+  pressed[VK_CONTROL] = pressed[VK_LCONTROL] = stroke.control ? 0x80 : 0;
+  SetKeyboardState(pressed);
+  UINT scanCode = MapVirtualKeyW(stroke.virtualKey, MAPVK_VK_TO_VSC);
+  // Each half goes to whichever control has the focus when it comes, through
+  // the dialog's message loop as a real key would.
+  auto press = [&](UINT message, LPARAM flags) {
+    HWND focus = GetFocus();
+    HWND target = focus != nullptr && IsChild(window_, focus) ? focus : window_;
+    LPARAM details = 1 | static_cast<LPARAM>(scanCode) << 16 | flags;  // one stroke, its scan code
+    PostMessageW(target, message, stroke.virtualKey, details);
+    return HandleQueuedMessages();
+  };
+  if (press(WM_KEYDOWN, 0) && !ended_) press(WM_KEYUP, static_cast<LPARAM>(0xC0000000u));
+  SetKeyboardState(saved);
 }
 
 void Win32Window::UserSysCommand(unsigned command) {
@@ -125,17 +187,7 @@ void Win32Window::UserWait(int milliseconds) {
   ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::max(milliseconds, 0));
   for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(message.wParam));
-        return;
-      }
-      if (!IsDialogMessageW(window_, &message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      }
-    }
+    if (!HandleQueuedMessages()) return;
   }
 }
 

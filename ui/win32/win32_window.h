@@ -18,6 +18,8 @@ class Win32Window final : public DialogWindow {
 
   HWND Handle() const { return window_; }
   bool Ended() const { return ended_; }
+  // The id of the control that is or holds window `inner`, or 0.
+  int ControlIdOf(HWND inner) const;
   int Result() const { return result_; }
 
   const res::DialogTemplate& Template() const override { return template_; }
@@ -37,6 +39,7 @@ class Win32Window final : public DialogWindow {
   void UserType(int id, std::string_view text) override;
   void UserClick(int id) override;
   void UserEscape() override;
+  void UserKey(Key key) override;
   void UserSysCommand(unsigned command) override;
   void UserWait(int milliseconds) override;
   std::vector<SystemMenuItem> SystemMenuItems() const override;
@@ -45,6 +48,9 @@ class Win32Window final : public DialogWindow {
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   // Moves the focus as the dialog manager does for Tab, selecting an edit's text.
   void Focus(HWND control);
+  // Handles every message queued for this thread as the dialog's modal loop
+  // would, until none is left; false when the program is quitting.
+  bool HandleQueuedMessages();
   // Remembers where the platform's own system-menu items end.
   HMENU SystemMenuForAppending();
 

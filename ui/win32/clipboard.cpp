@@ -1,0 +1,48 @@
+#include "ui/win32/clipboard.h"
+
+#include <cstring>
+
+#include "ui/win32/wide_text.h"
+
+namespace ui::win32 {
+
+std::string ReadClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = ToUtf8(wide);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+void WriteClipboardText(HWND owner, std::string_view text) {
+  std::wstring wide = ToUtf16(text);
+  size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return;
+  if (void* target = GlobalLock(memory)) {
+    std::memcpy(target, wide.c_str(), bytes);
+    GlobalUnlock(memory);
+  }
+  // Without an owning window the clipboard would refuse the data.
+  if (owner == nullptr || !OpenClipboard(owner)) {
+    GlobalFree(memory);
+    return;
+  }
+  EmptyClipboard();
+  // On success the clipboard owns the memory.
+  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+  CloseClipboard();
+}
+
+void EmptyTheClipboard() {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  CloseClipboard();
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,32 @@
+#include "ui/win32/table_input.h"
+
+#include "res/ids.h"
+#include "res/texts.h"
+#include "ui/table_copy.h"
+#include "ui/win32/wide_text.h"
+
+namespace ui::win32 {
+
+void OnTableKeyDown(ListView& view, WORD virtualKey) {
+  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return;
+  if (virtualKey == 'A') OnTableKey(view, Key::CtrlA);
+  if (virtualKey == 'C') OnTableKey(view, Key::CtrlC);
+}
+
+void ShowTableMenu(HWND list, ListView& view, LPARAM where) {
+  POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (at.x == -1 && at.y == -1) {
+    // From the keyboard: at the table's upper left corner.
+    at = {0, 0};
+    ClientToScreen(list, &at);
+  }
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  AppendMenuW(menu, MF_STRING, res::kIdEditCopy, ToUtf16(res::text::kTableCopy).c_str());
+  UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
+                                                 at.y, 0, list, nullptr));
+  DestroyMenu(menu);
+  if (chosen == res::kIdEditCopy) CopyTable(view);
+}
+
+}  // namespace ui::win32
