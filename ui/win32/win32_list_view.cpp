@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <string>
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -26,12 +27,14 @@ std::wstring FetchText(Fetch fetch) {
 
 }  // namespace
 
+Win32ListView::Win32ListView(HWND control) : control_(control), dpi_(WindowDpi(control)) {}
+
 int Win32ListView::InsertColumn(int position, std::string_view caption, int width) {
   std::wstring text = ToUtf16(caption);
   LVCOLUMNW column{};
   // Caption, width and column number only: every column keeps the left alignment.
   column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-  column.cx = width;
+  column.cx = FromDesignPixels(width, dpi_);
   column.pszText = text.data();
   column.iSubItem = position;
   return static_cast<int>(
@@ -89,7 +92,7 @@ std::vector<ListColumn> Win32ListView::Columns() const {
       return exists ? wcsnlen(buffer, static_cast<size_t>(size)) : 0;
     });
     if (!exists) break;
-    columns.push_back(ListColumn{ToUtf8(caption), width});
+    columns.push_back(ListColumn{ToUtf8(caption), ToDesignPixels(width, dpi_)});
   }
   return columns;
 }
@@ -109,6 +112,20 @@ std::string Win32ListView::ItemText(int item, int subItem) const {
                                             static_cast<WPARAM>(item),
                                             reinterpret_cast<LPARAM>(&cell)));
   }));
+}
+
+void Win32ListView::OnDpiChanged(UINT dpi) {
+  if (dpi == 0 || dpi == dpi_) return;
+  for (int index = 0;; ++index) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    if (!SendMessageW(control_, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(&column)))
+      break;
+    int width = FromDesignPixels(ToDesignPixels(column.cx, dpi_), dpi);
+    SendMessageW(control_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
+  }
+  dpi_ = dpi;
 }
 
 }  // namespace ui::win32
