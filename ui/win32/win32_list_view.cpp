@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <string>
+#include <string_view>
 
 #include "ui/win32/dpi.h"
 #include "ui/win32/wide_text.h"
@@ -24,6 +25,23 @@ std::wstring FetchText(Fetch fetch) {
     }
   }
 }
+
+// The bonus-month mark, a cell of blanks and one '*': in the Japanese dialog
+// font that asterisk is a dot of a few pixels, so the control shows the
+// full-width asterisk, the same mark at the size of a kanji. Reading the cell
+// gives back the program's own text.
+constexpr std::wstring_view kMark = L"*";
+constexpr std::wstring_view kShownMark = L"\uFF0A";  // ＊
+
+// `text` with its mark `from` replaced by `to`, when the text is such a mark.
+std::wstring ReplaceMark(std::wstring text, std::wstring_view from, std::wstring_view to) {
+  size_t at = text.find_first_not_of(L' ');
+  if (at != std::wstring::npos && text.compare(at, std::wstring::npos, from) == 0)
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+std::wstring ShownText(std::string_view text) { return ReplaceMark(ToUtf16(text), kMark, kShownMark); }
 
 }  // namespace
 
@@ -48,7 +66,7 @@ bool Win32ListView::DeleteColumn(int position) {
 }
 
 int Win32ListView::InsertItem(int position, std::string_view text) {
-  std::wstring wide = ToUtf16(text);
+  std::wstring wide = ShownText(text);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
   item.iItem = position;
@@ -58,7 +76,7 @@ int Win32ListView::InsertItem(int position, std::string_view text) {
 }
 
 bool Win32ListView::SetItemText(int item, int subItem, std::string_view text) {
-  std::wstring wide = ToUtf16(text);
+  std::wstring wide = ShownText(text);
   LVITEMW cell{};
   cell.mask = LVIF_TEXT;
   cell.iItem = item;
@@ -103,7 +121,7 @@ int Win32ListView::ItemCount() const {
 
 std::string Win32ListView::ItemText(int item, int subItem) const {
   if (item < 0 || item >= ItemCount() || subItem < 0) return {};
-  return ToUtf8(FetchText([&](wchar_t* buffer, int size) -> size_t {
+  std::wstring shown = FetchText([&](wchar_t* buffer, int size) -> size_t {
     LVITEMW cell{};
     cell.iSubItem = subItem;
     cell.pszText = buffer;
@@ -111,7 +129,8 @@ std::string Win32ListView::ItemText(int item, int subItem) const {
     return static_cast<size_t>(SendMessageW(control_, LVM_GETITEMTEXTW,
                                             static_cast<WPARAM>(item),
                                             reinterpret_cast<LPARAM>(&cell)));
-  }));
+  });
+  return ToUtf8(ReplaceMark(std::move(shown), kShownMark, kMark));
 }
 
 void Win32ListView::OnDpiChanged(UINT dpi) {
