@@ -11,9 +11,9 @@ void CScheduleList::InsertColumns(std::span<const Column, kScheduleColumnCount> 
 
 // Widths are pixels at 96 DPI; the host scales them to the window's DPI. Each
 // column holds its widest cell ("9999.12", repayment 4000, ten-digit amounts)
-// whole in the Japanese fonts that Windows and Wine draw the dialogs with,
-// from 96 to 192 DPI, which takes a few pixels more in 年月, 回 and the bonus
-// layout's 利息 than the classic layouts gave them.
+// whole from 96 to 192 DPI, also in the wider font that Wine draws
+// "ＭＳ Ｐゴシック" with: 年月, 回 and the bonus layout's 利息 are a few pixels
+// wider than the classic layouts made them for that.
 void CScheduleList::SetupEqualPaymentColumns() {
   static constexpr Column kLayout[kScheduleColumnCount] = {
       {"年月", 58},           {"日数", 40},       {"回", 37},

@@ -41,7 +41,9 @@ std::wstring ReplaceMark(std::wstring text, std::wstring_view from, std::wstring
   return text;
 }
 
-std::wstring ShownText(std::string_view text) { return ReplaceMark(ToUtf16(text), kMark, kShownMark); }
+std::wstring ShownText(std::string_view text) {
+  return ReplaceMark(ToUtf16(text), kMark, kShownMark);
+}
 
 }  // namespace
 
