@@ -9,9 +9,14 @@ void CScheduleList::InsertColumns(std::span<const Column, kScheduleColumnCount> 
     InsertColumn(k, layout[static_cast<size_t>(k)].caption, layout[static_cast<size_t>(k)].width);
 }
 
+// Widths are pixels at 96 DPI; the host scales them to the window's DPI. Each
+// column holds its widest cell ("9999.12", repayment 4000, ten-digit amounts)
+// whole from 96 to 192 DPI, also in the wider font that Wine draws
+// "ＭＳ Ｐゴシック" with: 年月, 回 and the bonus layout's 利息 are a few pixels
+// wider than the classic layouts made them for that.
 void CScheduleList::SetupEqualPaymentColumns() {
   static constexpr Column kLayout[kScheduleColumnCount] = {
-      {"年月", 55},           {"日数", 40},       {"回", 30},
+      {"年月", 58},           {"日数", 40},       {"回", 37},
       {"元利合計（円）", 90}, {"利息（円）", 90}, {"返済元金（円）", 90},
       {"残り（円）", 90},
   };
@@ -20,7 +25,7 @@ void CScheduleList::SetupEqualPaymentColumns() {
 
 void CScheduleList::SetupEqualPrincipalColumns() {
   static constexpr Column kLayout[kScheduleColumnCount] = {
-      {"年月", 55},           {"日数", 40},       {"回", 30},
+      {"年月", 58},           {"日数", 40},       {"回", 37},
       {"返済元金（円）", 90}, {"利息（円）", 90}, {"元利合計（円）", 90},
       {"残り（円）", 90},
   };
@@ -30,8 +35,8 @@ void CScheduleList::SetupEqualPrincipalColumns() {
 void CScheduleList::SetupBonusColumns() {
   // The narrow first column carries the bonus-month mark and has no caption.
   static constexpr Column kLayout[kScheduleColumnCount] = {
-      {"", 20},               {"年月", 60},       {"回", 35},
-      {"元利合計（円）", 90}, {"利息（円）", 80}, {"返済元金（円）", 90},
+      {"", 20},               {"年月", 60},       {"回", 37},
+      {"元利合計（円）", 90}, {"利息（円）", 85}, {"返済元金（円）", 90},
       {"残高（円）", 90},
   };
   InsertColumns(kLayout);

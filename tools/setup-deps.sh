@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Tavoro need,
-# if any is missing: as root, or through sudo.
+# if any is missing, and generates the Japanese locale that Wine runs in for
+# people and screenshots: as root, or through sudo.
 set -euo pipefail
 
 packages=(
@@ -15,17 +16,30 @@ packages=(
   xvfb x11-utils imagemagick
   # the release package (tools/release.sh)
   zip
+  # the Japanese locale, so that Wine's own dialogs speak Japanese
+  locales
 )
+japanese_locale=ja_JP.UTF-8
 
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
     missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+has_japanese_locale() { locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; }
+[ ${#missing[@]} -eq 0 ] && has_japanese_locale && exit 0
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ! has_japanese_locale; then
+  echo "Generating the locale $japanese_locale"
+  # Listed in locale.gen, so that a later locale-gen keeps it.
+  grep -qx "$japanese_locale UTF-8" /etc/locale.gen 2>/dev/null ||
+    echo "$japanese_locale UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen
+fi

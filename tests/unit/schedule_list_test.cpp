@@ -119,22 +119,22 @@ class ScheduleListTest : public ::testing::Test {
 
 TEST_F(ScheduleListTest, LayoutsInsertSevenColumnsInOrder) {
   list.SetupEqualPaymentColumns();
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:55", "日数:40", "回:30", "元利合計（円）:90",
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:58", "日数:40", "回:37", "元利合計（円）:90",
                                                   "利息（円）:90", "返済元金（円）:90",
                                                   "残り（円）:90"}));
   // Column k goes in at position k.
-  EXPECT_EQ(view.calls.front(), "column+ 0 年月 55");
+  EXPECT_EQ(view.calls.front(), "column+ 0 年月 58");
   EXPECT_EQ(view.calls.back(), "column+ 6 残り（円） 90");
 
   list.ClearTable();
   list.SetupEqualPrincipalColumns();
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:55", "日数:40", "回:30", "返済元金（円）:90",
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:58", "日数:40", "回:37", "返済元金（円）:90",
                                                   "利息（円）:90", "元利合計（円）:90",
                                                   "残り（円）:90"}));
   list.ClearTable();
   list.SetupBonusColumns();
-  EXPECT_EQ(Captions(), (std::vector<std::string>{":20", "年月:60", "回:35", "元利合計（円）:90",
-                                                  "利息（円）:80", "返済元金（円）:90",
+  EXPECT_EQ(Captions(), (std::vector<std::string>{":20", "年月:60", "回:37", "元利合計（円）:90",
+                                                  "利息（円）:85", "返済元金（円）:90",
                                                   "残高（円）:90"}));
 }
 

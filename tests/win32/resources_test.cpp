@@ -97,10 +97,12 @@ TEST_F(ProgramResources, IconIsOne32By32ImageIn16Colours) {
   EXPECT_EQ(image.size(), 40u + 16 * 4 + 32 * 16 + 32 * 4);
 }
 
-TEST_F(ProgramResources, ManifestAsksForCommonControls6) {
+TEST_F(ProgramResources, ManifestAsksForCommonControls6AndPerMonitorDpiAwareness) {
   std::string manifest = Resource(RT_MANIFEST, 1);
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string::npos);
+  EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);  // older Windows
 }
 
 }  // namespace

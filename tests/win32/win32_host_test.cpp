@@ -7,10 +7,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/interest_app.h"
 #include "res/ids.h"
 #include "res/texts.h"
-#include "tests/unit/test_automation.h"
+#include "tests/win32/win32_automation.h"
 #include "ui/win32/win32_window.h"
 #include "ui/win32/windows_api.h"
 
@@ -18,16 +17,6 @@ namespace ui::win32 {
 namespace {
 
 namespace sd = res::simple_deposit;
-
-class Win32Automation : public testing_support::RecordingAutomation {
- public:
-  Win32Automation() : host_(GetModuleHandleW(nullptr), this) { SetCurrentHost(&host_); }
-  ~Win32Automation() override { SetCurrentHost(nullptr); }
-  void Run() { app::Run(host_); }
-
- private:
-  Win32Host host_;
-};
 
 HWND HandleOf(DialogWindow& window) { return static_cast<Win32Window&>(window).Handle(); }
 

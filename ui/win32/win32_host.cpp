@@ -116,6 +116,10 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
       if (icon == 0) return FALSE;
       return reinterpret_cast<INT_PTR>(LoadIconW(instance_, MAKEINTRESOURCEW(icon)));
     }
+    case WM_DPICHANGED:
+      // The dialog manager goes on to rescale the window, its controls and font.
+      run.window->OnDpiChanged(LOWORD(wParam));
+      return FALSE;
     case kIdleMessage:
       if (wParam == idleTicket_) OnIdle(run);
       return TRUE;

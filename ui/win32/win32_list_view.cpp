@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cwchar>
 #include <string>
+#include <string_view>
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -24,14 +26,35 @@ std::wstring FetchText(Fetch fetch) {
   }
 }
 
+// The bonus-month mark, a cell of blanks and one '*': in the Japanese dialog
+// font that asterisk is a dot of a few pixels, so the control shows the
+// full-width asterisk, the same mark at the size of a kanji. Reading the cell
+// gives back the program's own text.
+constexpr std::wstring_view kMark = L"*";
+constexpr std::wstring_view kShownMark = L"\uFF0A";  // ＊
+
+// `text` with its mark `from` replaced by `to`, when the text is such a mark.
+std::wstring ReplaceMark(std::wstring text, std::wstring_view from, std::wstring_view to) {
+  size_t at = text.find_first_not_of(L' ');
+  if (at != std::wstring::npos && text.compare(at, std::wstring::npos, from) == 0)
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+std::wstring ShownText(std::string_view text) {
+  return ReplaceMark(ToUtf16(text), kMark, kShownMark);
+}
+
 }  // namespace
+
+Win32ListView::Win32ListView(HWND control) : control_(control), dpi_(WindowDpi(control)) {}
 
 int Win32ListView::InsertColumn(int position, std::string_view caption, int width) {
   std::wstring text = ToUtf16(caption);
   LVCOLUMNW column{};
   // Caption, width and column number only: every column keeps the left alignment.
   column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-  column.cx = width;
+  column.cx = FromDesignPixels(width, dpi_);
   column.pszText = text.data();
   column.iSubItem = position;
   return static_cast<int>(
@@ -45,7 +68,7 @@ bool Win32ListView::DeleteColumn(int position) {
 }
 
 int Win32ListView::InsertItem(int position, std::string_view text) {
-  std::wstring wide = ToUtf16(text);
+  std::wstring wide = ShownText(text);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
   item.iItem = position;
@@ -55,7 +78,7 @@ int Win32ListView::InsertItem(int position, std::string_view text) {
 }
 
 bool Win32ListView::SetItemText(int item, int subItem, std::string_view text) {
-  std::wstring wide = ToUtf16(text);
+  std::wstring wide = ShownText(text);
   LVITEMW cell{};
   cell.mask = LVIF_TEXT;
   cell.iItem = item;
@@ -89,7 +112,7 @@ std::vector<ListColumn> Win32ListView::Columns() const {
       return exists ? wcsnlen(buffer, static_cast<size_t>(size)) : 0;
     });
     if (!exists) break;
-    columns.push_back(ListColumn{ToUtf8(caption), width});
+    columns.push_back(ListColumn{ToUtf8(caption), ToDesignPixels(width, dpi_)});
   }
   return columns;
 }
@@ -100,7 +123,7 @@ int Win32ListView::ItemCount() const {
 
 std::string Win32ListView::ItemText(int item, int subItem) const {
   if (item < 0 || item >= ItemCount() || subItem < 0) return {};
-  return ToUtf8(FetchText([&](wchar_t* buffer, int size) -> size_t {
+  std::wstring shown = FetchText([&](wchar_t* buffer, int size) -> size_t {
     LVITEMW cell{};
     cell.iSubItem = subItem;
     cell.pszText = buffer;
@@ -108,7 +131,22 @@ std::string Win32ListView::ItemText(int item, int subItem) const {
     return static_cast<size_t>(SendMessageW(control_, LVM_GETITEMTEXTW,
                                             static_cast<WPARAM>(item),
                                             reinterpret_cast<LPARAM>(&cell)));
-  }));
+  });
+  return ToUtf8(ReplaceMark(std::move(shown), kShownMark, kMark));
+}
+
+void Win32ListView::OnDpiChanged(UINT dpi) {
+  if (dpi == 0 || dpi == dpi_) return;
+  for (int index = 0;; ++index) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    if (!SendMessageW(control_, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(&column)))
+      break;
+    int width = FromDesignPixels(ToDesignPixels(column.cx, dpi_), dpi);
+    SendMessageW(control_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
+  }
+  dpi_ = dpi;
 }
 
 std::vector<int> Win32ListView::SelectedItems() const {

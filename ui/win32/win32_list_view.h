@@ -1,4 +1,6 @@
-// The report-view list control of a dialog on screen (SysListView32).
+// The report-view list control of a dialog on screen (SysListView32). The
+// program gives and reads column widths in pixels at 96 DPI; on the control they
+// are pixels at the window's DPI, so that the columns grow with the text.
 #pragma once
 
 #include "ui/win32/windows_api.h"
@@ -9,7 +11,7 @@ namespace ui::win32 {
 
 class Win32ListView final : public ListView {
  public:
-  explicit Win32ListView(HWND control) : control_(control) {}
+  explicit Win32ListView(HWND control);
 
   int InsertColumn(int position, std::string_view caption, int width) override;
   bool DeleteColumn(int position) override;
@@ -24,8 +26,12 @@ class Win32ListView final : public ListView {
   std::vector<int> SelectedItems() const override;
   void SelectAll() override;
 
+  // The window now shows at `dpi`: every column keeps its width at 96 DPI.
+  void OnDpiChanged(UINT dpi);
+
  private:
   HWND control_;
+  UINT dpi_;  // the DPI that the widths on the control are for
 };
 
 }  // namespace ui::win32

@@ -79,6 +79,10 @@ ListView* Win32Window::GetListView(int id) {
   return found != lists_.end() ? found->second.get() : nullptr;
 }
 
+void Win32Window::OnDpiChanged(UINT dpi) {
+  for (auto& [id, list] : lists_) list->OnDpiChanged(dpi);
+}
+
 HMENU Win32Window::SystemMenuForAppending() {
   HMENU menu = GetSystemMenu(window_, FALSE);
   if (platformMenuItems_ < 0 && menu != nullptr) platformMenuItems_ = GetMenuItemCount(menu);

@@ -44,6 +44,10 @@ class Win32Window final : public DialogWindow {
   void UserWait(int milliseconds) override;
   std::vector<SystemMenuItem> SystemMenuItems() const override;
 
+  // The window moved to a monitor of another DPI; the dialog manager rescales
+  // the dialog, its controls and its font, this the table's columns.
+  void OnDpiChanged(UINT dpi);
+
  private:
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   // Moves the focus as the dialog manager does for Tab, selecting an edit's text.
