@@ -8,6 +8,7 @@
 #include "loan/equal_principal_loan_dlg.h"
 #include "loan/bonus_loan_calc_dlg.h"
 #include "loan/bonus_loan_sim_dlg.h"
+#include "loan/prepayment_loan_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -29,6 +30,7 @@ constexpr Calculator kCalculators[] = {
     {res::menu::kEqualPrincipalLoan, Run<loan::CEqualPrincipalLoanDlg>},
     {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
     {res::menu::kBonusLoanSim, Run<loan::CBonusLoanSimDlg>},
+    {res::menu::kPrepaymentLoan, Run<loan::CPrepaymentLoanDlg>},
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "loan/day_counted_loan_dlg.h"
 
+#include "core/checked_math.h"
 #include "loan/calendar.h"
+#include "ui/data_exchange.h"
 
 namespace loan {
 
@@ -40,6 +42,32 @@ LoanInput CDayCountedLoanDlg::Input() const {
   input.repayStartYear = m_nRepayStartYear;
   input.repayStartMonth = m_nRepayStartMonth;
   return input;
+}
+
+void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx,
+                                                  const LoanFieldIds& ids) {
+  DDX_Control(dx, ids.list, m_list);
+  DDX_Text(dx, ids.loanAmount, m_nLoanAmount);
+  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
+  DDX_Text(dx, ids.annualRate, m_dAnnualRate);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 200.0);
+  DDX_Text(dx, ids.monthRate, m_dMonthRate);
+  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, 400.0);
+  DDX_Text(dx, ids.repayStartMonth, m_nRepayStartMonth);
+  DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
+  DDX_Text(dx, ids.repayStartYear, m_nRepayStartYear);
+  DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
+  DDX_Text(dx, ids.paymentCount, m_nPaymentCount);
+  DDV_MinMaxInt(dx, m_nPaymentCount, 1, kMaxPaymentCount);
+  DDX_Text(dx, ids.loanYear, m_nLoanYear);
+  DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
+  DDX_Text(dx, ids.loanMonth, m_nLoanMonth);
+  DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
+}
+
+void CDayCountedLoanDlg::ExchangeRateRadios(ui::CDataExchange& dx) {
+  DDX_RadioGroup(dx, layout_.radioAnnualRate, layout_.radioMonthRate,
+                 m_nRateMode == kAnnualRate ? layout_.radioAnnualRate : layout_.radioMonthRate);
 }
 
 void CDayCountedLoanDlg::ResetTable() {

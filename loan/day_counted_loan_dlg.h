@@ -58,6 +58,18 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   // The schedule's inputs from the members.
   LoanInput Input() const;
 
+  // The controls of the loan's fields.
+  struct LoanFieldIds {
+    int list, loanAmount, annualRate, monthRate, repayStartMonth, repayStartYear, paymentCount,
+        loanYear, loanMonth;
+  };
+  // Binds the table, then exchanges and validates the loan's fields in the
+  // equal-installment simulation's order: amount, rates, first repayment month
+  // and year, count, loan year and month.
+  void ExchangeEqualPaymentLoan(ui::CDataExchange& dx, const LoanFieldIds& ids);
+  // Selects the rate radio that the mode names, at the end of an exchange.
+  void ExchangeRateRadios(ui::CDataExchange& dx);
+
   // Every member to the value the constructor gives it, as Clear wants. A
   // dialog with members of its own overrides it and calls this one first.
   virtual void SetInitialValues();

@@ -39,29 +39,14 @@ void CEqualPaymentLoanDlg::SetInitialValues() {
 
 void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
-  DDX_Control(dx, id::kList, m_list);
-  DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
-  DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
-  DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 200.0);
-  DDX_Text(dx, id::kMonthRate, m_dMonthRate);
-  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, 400.0);
-  DDX_Text(dx, id::kRepayStartMonth, m_nRepayStartMonth);
-  DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
-  DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
-  DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
-  DDX_Text(dx, id::kPaymentCount, m_nPaymentCount);
-  DDV_MinMaxInt(dx, m_nPaymentCount, 1, kMaxPaymentCount);
-  DDX_Text(dx, id::kLoanYear, m_nLoanYear);
-  DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
-  DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
-  DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
+  ExchangeEqualPaymentLoan(dx, {id::kList, id::kLoanAmount, id::kAnnualRate, id::kMonthRate,
+                                id::kRepayStartMonth, id::kRepayStartYear, id::kPaymentCount,
+                                id::kLoanYear, id::kLoanMonth});
   DDX_Text(dx, id::kTotalPrincipal, m_dTotalPrincipal);
   DDV_MinMaxDouble(dx, m_dTotalPrincipal, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
   DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
-  DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioMonthRate,
-                 m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
+  ExchangeRateRadios(dx);
 }
 
 void CEqualPaymentLoanDlg::ShowSchedule() {

@@ -1,9 +1,11 @@
-// The report file text of an equal-installment schedule.
+// The report file texts of the equal-installment schedule and of the
+// prepayment simulation, which is that report with its prepayments added.
 #pragma once
 
 #include <string>
 
 #include "loan/equal_payment_schedule.h"
+#include "loan/prepayment_schedule.h"
 
 namespace loan {
 
@@ -11,5 +13,10 @@ namespace loan {
 // installment, one line per repayment, the totals and the grand total. A
 // backslash before an amount is the yen sign of a Japanese font.
 std::string FormatEqualPaymentReport(const EqualPaymentSchedule& schedule);
+
+// The same report with a line naming the method after the installment, a line
+// for each prepayment after its repayment's, and after the grand total the sum
+// prepaid and the interest saved.
+std::string FormatPrepaymentReport(const PrepaymentSchedule& prepayment);
 
 }  // namespace loan

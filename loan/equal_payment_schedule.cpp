@@ -1,5 +1,6 @@
 #include "loan/equal_payment_schedule.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/checked_math.h"
@@ -9,13 +10,14 @@
 namespace loan {
 namespace {
 
-// The installment A before it is truncated: the annuity payment at the monthly
-// rate; the loan over the count at a rate of 0.
-double Installment(const LoanStart& start) {
-  const double b = static_cast<double>(start.loan);
+// The installment before it is truncated: the annuity payment of `balance`
+// over `count` repayments at the monthly rate; the balance over the count at
+// a rate of 0.
+double Installment(const LoanStart& start, int64_t balance, int count) {
+  const double b = static_cast<double>(balance);
   const double r = start.rate;
-  const double n = static_cast<double>(start.count);
-  if (r == 0.0) return static_cast<double>(start.loan / start.count);  // no interest at all
+  const double n = static_cast<double>(count);
+  if (r == 0.0) return static_cast<double>(balance / count);  // no interest at all
 
   double t;
   if (core::IsTinyRate(start.ratePercent)) {
@@ -31,14 +33,20 @@ double Installment(const LoanStart& start) {
 
 }  // namespace
 
-core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input) {
+core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input,
+                                                                const Prepayments& prepayments) {
   core::Outcome<LoanStart> started = StartLoan(input);
   if (const core::Stop* stop = std::get_if<core::Stop>(&started)) return *stop;
   const LoanStart& start = std::get<LoanStart>(started);
 
   core::AmountGuard amount;
-  const int32_t installment = amount.Trunc(Installment(start));
+  const int32_t installment = amount.Trunc(Installment(start, start.loan, start.count));
   if (amount.Overflowed()) return core::kOverflow;
+
+  std::vector<Prepayment> early = prepayments.sums;
+  std::stable_sort(early.begin(), early.end(),
+                   [](const Prepayment& a, const Prepayment& b) { return a.after < b.after; });
+  auto nextEarly = early.begin();
 
   EqualPaymentSchedule schedule;
   schedule.monthly = start.monthly;
@@ -46,13 +54,13 @@ core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput&
   schedule.loan = start.loan;
   schedule.count = start.count;
   schedule.installment = installment;
-  schedule.rows.reserve(static_cast<size_t>(start.count));
+  schedule.rows.reserve(static_cast<size_t>(start.count) + early.size());
 
   const double r = start.rate;
-  const int64_t a = installment;
+  int64_t a = installment;
   const int64_t e = start.deferralInterest;
   int64_t balance = start.loan;
-  int64_t totalInterest = 0, totalPrincipal = 0;
+  int64_t totalInterest = 0, totalPrincipal = 0, totalPrepaid = 0;
   int64_t counter = start.firstCounter;
   for (int i = 1; i <= start.count; ++i, ++counter) {
     const CalendarMonth month = *MonthAt(counter);  // StartLoan checked the whole range
@@ -85,10 +93,38 @@ core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput&
     balance = row.balance;
     if (amount.Overflowed()) return core::kOverflow;
     if (last) break;
+
+    // The sums repaid early after this repayment, each at most what is owed.
+    int64_t due = 0;
+    for (; nextEarly != early.end() && nextEarly->after <= i; ++nextEarly) {
+      if (nextEarly->after == i && nextEarly->amount > 0)
+        due += std::min(nextEarly->amount, std::max<int64_t>(balance, 0));
+    }
+    const int64_t paid = std::min(due, balance);
+    if (paid <= 0) continue;
+    ScheduleRow prepaid = row;
+    prepaid.days = 0;
+    prepaid.prepayment = true;
+    prepaid.interest = 0;
+    prepaid.principal = amount(paid);
+    prepaid.payment = amount(paid);
+    prepaid.balance = amount(balance - paid);
+    schedule.rows.push_back(prepaid);
+
+    totalPrincipal += paid;
+    totalPrepaid += paid;
+    balance -= paid;
+    if (balance == 0) break;  // paid off early
+    if (prepayments.method == kLowerInstallment) {
+      a = amount.Trunc(Installment(start, balance, start.count - i));
+      if (amount.Overflowed()) return core::kOverflow;
+    }
   }
   schedule.totalInterest = amount(totalInterest);
   schedule.totalPrincipal = amount(totalPrincipal);
   schedule.grandTotal = amount(totalPrincipal + totalInterest);
+  schedule.totalPrepaid = amount(totalPrepaid);
+  schedule.finalInstallment = amount(a);
   if (amount.Overflowed()) return core::kOverflow;
   return schedule;
 }

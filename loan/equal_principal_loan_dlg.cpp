@@ -60,8 +60,7 @@ void CEqualPrincipalLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
   DDV_MinMaxDouble(dx, m_dTotalInterest, 0.0, core::kAmountLimit);
-  DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioMonthRate,
-                 m_nRateMode == kAnnualRate ? id::kRadioAnnualRate : id::kRadioMonthRate);
+  ExchangeRateRadios(dx);
 }
 
 void CEqualPrincipalLoanDlg::ShowSchedule() {

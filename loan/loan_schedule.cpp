@@ -7,16 +7,25 @@
 
 namespace loan {
 
-core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
-  const int64_t deferralMonths = core::MonthsBetween(input.loanYear, input.loanMonth,
-                                                     input.repayStartYear, input.repayStartMonth);
-  if (deferralMonths < 0) return core::Warning{res::text::kLoanDateAfterStart};
+std::optional<core::Stop> CheckLoanTerm(const LoanInput& input) {
+  if (core::MonthsBetween(input.loanYear, input.loanMonth, input.repayStartYear,
+                          input.repayStartMonth) < 0)
+    return core::Warning{res::text::kLoanDateAfterStart};
 
   // Inputs that failed validation in a way the schedule cannot take.
   const int n = input.paymentCount;
   if (n < 1 || n > kMaxPaymentCount) return core::kAlreadyReported;
   const int64_t counter = core::MonthCounter(input.repayStartYear, input.repayStartMonth);
   if (!MonthAt(counter) || !MonthAt(counter + n - 1)) return core::kAlreadyReported;
+  return std::nullopt;
+}
+
+core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
+  if (std::optional<core::Stop> stop = CheckLoanTerm(input)) return *stop;
+  const int64_t deferralMonths = core::MonthsBetween(input.loanYear, input.loanMonth,
+                                                     input.repayStartYear, input.repayStartMonth);
+  const int n = input.paymentCount;
+  const int64_t counter = core::MonthCounter(input.repayStartYear, input.repayStartMonth);
 
   LoanStart loan;
   loan.monthly = input.rateMode == kMonthRate;

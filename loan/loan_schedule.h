@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/outcome.h"
 
@@ -29,6 +30,11 @@ struct ScheduleRow {
   int number = 0;  // 1 for the first repayment
   int32_t payment = 0, interest = 0, principal = 0;
   int32_t balance = 0;  // after the repayment
+  // A sum repaid early, right after repayment `number`: dated as that
+  // repayment, no days counted, no interest, the whole payment principal.
+  bool prepayment = false;
+
+  friend bool operator==(const ScheduleRow&, const ScheduleRow&) = default;
 };
 
 // A loan from its start to the first repayment.
@@ -42,11 +48,14 @@ struct LoanStart {
   int64_t firstCounter = 0;      // month counter of the first repayment
 };
 
-// The checks and the amounts before the first repayment. The first repayment
+// The checks of the loan's term, nullopt when they pass. The first repayment
 // may not come before the loan month. A count outside 1 to kMaxPaymentCount,
 // or dates whose month counter is negative, stop without a box of their own
-// (their field has failed its validation). A loan or deferral interest beyond
-// 32 bits is an overflow.
+// (their field has failed its validation).
+std::optional<core::Stop> CheckLoanTerm(const LoanInput& input);
+
+// CheckLoanTerm, then the amounts before the first repayment. A loan or
+// deferral interest beyond 32 bits is an overflow.
 core::Outcome<LoanStart> StartLoan(const LoanInput& input);
 
 }  // namespace loan

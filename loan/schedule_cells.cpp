@@ -11,6 +11,9 @@ std::string Date(int year, int month) { return core::FormatText("%4d.%2d", year,
 std::string Number(int number) { return core::FormatText("%3d", number); }
 std::string Yen(int32_t amount) { return core::FormatText("%10d", amount); }
 
+// A prepayment has no days of its own and this in place of a repayment number.
+constexpr const char* kPrepaymentMark = "繰上";
+
 // Columns 3 to 6 of a day-counted layout: its four amounts in the order shown.
 using AmountColumns = std::array<int32_t ScheduleRow::*, 4>;
 
@@ -21,8 +24,12 @@ std::vector<ScheduleRowTexts> DayCountedTableRows(std::span<const ScheduleRow> r
   for (const ScheduleRow& row : rows) {
     ScheduleRowTexts& cells = table.emplace_back();
     cells[0] = Date(row.year, row.month);
-    cells[1] = core::FormatText("%2d", row.days);
-    cells[2] = Number(row.number);
+    if (row.prepayment) {
+      cells[2] = kPrepaymentMark;
+    } else {
+      cells[1] = core::FormatText("%2d", row.days);
+      cells[2] = Number(row.number);
+    }
     for (size_t k = 0; k < amounts.size(); ++k) cells[3 + k] = Yen(row.*amounts[k]);
   }
   return table;

@@ -11,7 +11,8 @@
 
 namespace loan {
 
-// Columns: 年月, 日数, 回, payment, interest, principal, balance.
+// Columns: 年月, 日数, 回, payment, interest, principal, balance. A prepayment
+// shows no days and "繰上" for its number.
 std::vector<ScheduleRowTexts> EqualPaymentTableRows(std::span<const ScheduleRow> rows);
 
 // Columns: 年月, 日数, 回, principal, interest, payment, balance.

@@ -18,6 +18,7 @@ constinit const DialogTemplate* const kAllTemplates[] = {
     &kEqualPrincipalLoanDialog,
     &kBonusLoanCalcDialog,
     &kBonusLoanSimDialog,
+    &kPrepaymentLoanDialog,
 };
 
 }  // namespace

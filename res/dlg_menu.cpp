@@ -25,6 +25,9 @@ constexpr ControlTemplate kControls[] = {
     // No line break of its own: the button wraps the caption.
     {menu::kBonusLoanSim, Button, "ボーナス併用元利均等返済シミュレーション", 94, 103, 74, 19,
      kTabStop | kMultiline},
+    // In the right-hand column, beside the first row of loan buttons.
+    {menu::kPrepaymentLoan, Button, "繰上げ返済\nシミュレーション", 179, 77, 62, 19,
+     kTabStop | kMultiline},
     // Program commands.
     {menu::kExit, Button, "終了", 179, 9, 44, 14, kTabStop},
     {menu::kVersion, Button, "バージョン", 179, 32, 44, 14, kTabStop},
@@ -33,7 +36,7 @@ constexpr ControlTemplate kControls[] = {
 }  // namespace
 
 constinit const DialogTemplate kMenuDialog{
-    kDlgMenu, "Tavoro V.4　機能メニュー", 231, 131, kDialogFont, kDialogPointSize,
+    kDlgMenu, "Tavoro V.4　機能メニュー", 249, 131, kDialogFont, kDialogPointSize,
     kMinimizeBox | kAppWindow, kControls,
 };
 

@@ -30,6 +30,7 @@ inline constexpr int kDlgBonusLoanCalc = 133;
 inline constexpr int kDlgSimpleSavings = 142;
 inline constexpr int kDlgCompoundSavings = 143;
 inline constexpr int kDlgBonusLoanSim = 146;
+inline constexpr int kDlgPrepaymentLoan = 147;
 
 // Function menu (102): the calculator buttons carry their dialog's id, except the
 // simple-interest deposit, whose button is 3.
@@ -42,6 +43,7 @@ inline constexpr int kEqualPaymentLoan = 131;
 inline constexpr int kEqualPrincipalLoan = 132;
 inline constexpr int kBonusLoanCalc = 133;
 inline constexpr int kBonusLoanSim = 146;
+inline constexpr int kPrepaymentLoan = 147;
 inline constexpr int kVersion = kIdAppAbout;
 inline constexpr int kExit = kIdAppExit;
 }  // namespace menu
@@ -197,5 +199,38 @@ inline constexpr int kCalc = 1150;
 inline constexpr int kClear = 1151;
 inline constexpr int kSave = 1152;
 }  // namespace bonus_loan_sim
+
+// Prepayment simulation (147): ids from 1200 on, in tab order.
+namespace prepayment_loan {
+inline constexpr int kLoanAmount = 1200;
+inline constexpr int kPaymentCount = 1201;
+inline constexpr int kLoanYear = 1202;
+inline constexpr int kLoanMonth = 1203;
+inline constexpr int kRepayStartYear = 1204;
+inline constexpr int kRepayStartMonth = 1205;
+inline constexpr int kRadioAnnualRate = 1206;
+inline constexpr int kAnnualRate = 1207;
+inline constexpr int kRadioMonthRate = 1208;
+inline constexpr int kMonthRate = 1209;
+inline constexpr int kRadioShortenTerm = 1210;
+inline constexpr int kRadioLowerInstallment = 1211;
+// The three prepayment rows: 回 and 金額 of each.
+inline constexpr int kPrepayAfter1 = 1212;
+inline constexpr int kPrepayAmount1 = 1213;
+inline constexpr int kPrepayAfter2 = 1214;
+inline constexpr int kPrepayAmount2 = 1215;
+inline constexpr int kPrepayAfter3 = 1216;
+inline constexpr int kPrepayAmount3 = 1217;
+inline constexpr int kCalc = 1218;
+inline constexpr int kClear = 1219;
+inline constexpr int kSave = 1220;
+inline constexpr int kList = 1221;
+inline constexpr int kTotalInterest = 1222;
+inline constexpr int kTotalPrincipal = 1223;
+inline constexpr int kTotalPrepaid = 1224;
+inline constexpr int kInterestSaved = 1225;
+inline constexpr int kRepaymentCount = 1226;
+inline constexpr int kFinalInstallment = 1227;
+}  // namespace prepayment_loan
 
 }  // namespace res

@@ -34,5 +34,6 @@ extern const DialogTemplate kEqualPaymentLoanDialog;    // 131
 extern const DialogTemplate kEqualPrincipalLoanDialog;  // 132
 extern const DialogTemplate kBonusLoanCalcDialog;       // 133
 extern const DialogTemplate kBonusLoanSimDialog;        // 146
+extern const DialogTemplate kPrepaymentLoanDialog;      // 147
 
 }  // namespace res

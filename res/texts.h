@@ -13,6 +13,10 @@ inline constexpr std::string_view kOverflow = "オーバーフローしました
 // Loan repayment calculators.
 inline constexpr std::string_view kLoanDateAfterStart = "借入年月が返済開始年月を越えています";
 
+// Prepayment simulation: a used prepayment row needs the repayment it follows.
+inline constexpr std::string_view kPrepaymentNeedsNumber = "繰上げ返済の回を入力してください";
+inline constexpr std::string_view kPrepaymentBeyondTerm = "繰上げ返済の回が返済回数を超えています";
+
 // Save-to-file of the schedule simulations: the Save dialog and its outcome.
 inline constexpr std::string_view kReportDefaultExtension = "*.*";
 inline constexpr std::string_view kReportFilter =
@@ -20,6 +24,7 @@ inline constexpr std::string_view kReportFilter =
 inline constexpr std::string_view kEqualPaymentReportName = "ganri.txt";
 inline constexpr std::string_view kEqualPrincipalReportName = "gankin.txt";
 inline constexpr std::string_view kBonusReportName = "bonus.txt";
+inline constexpr std::string_view kPrepaymentReportName = "kuriage.txt";
 inline constexpr std::string_view kReportNotWritten = "ファイルに書き込めませんでした";
 
 // The right-click menu of the schedule table.

@@ -22,6 +22,7 @@ namespace ep = equal_payment_loan;
 namespace ek = equal_principal_loan;
 namespace bc = bonus_loan_calc;
 namespace bs = bonus_loan_sim;
+namespace pp = prepayment_loan;
 
 struct Named {
   int id;
@@ -29,7 +30,8 @@ struct Named {
 };
 
 // Each dialog as it must be built: the tab stops in tab order, the named
-// controls that Tab skips, and the output fields.
+// controls that Tab skips, the output fields, and the first and last radio of
+// each radio group.
 struct Expect {
   int id;
   std::string_view title;
@@ -37,16 +39,17 @@ struct Expect {
   unsigned style;
   std::vector<Named> tab, untabbed;
   std::vector<int> readOnly;
+  std::vector<std::pair<int, int>> radioGroups = {};
 };
 
 constexpr int kOk = kIdOk;
 const std::vector<Expect> kExpect = {
-    {kDlgMenu, "Tavoro V.4　機能メニュー", 231, 131, kMinimizeBox | kAppWindow,
+    {kDlgMenu, "Tavoro V.4　機能メニュー", 249, 131, kMinimizeBox | kAppWindow,
      {{menu::kSimpleDeposit, Button}, {menu::kCompoundDeposit, Button},
       {menu::kSimpleSavings, Button}, {menu::kCompoundSavings, Button},
       {menu::kEqualPaymentLoan, Button}, {menu::kEqualPrincipalLoan, Button},
-      {menu::kBonusLoanCalc, Button}, {menu::kBonusLoanSim, Button}, {menu::kExit, Button},
-      {menu::kVersion, Button}}, {}, {}},
+      {menu::kBonusLoanCalc, Button}, {menu::kBonusLoanSim, Button},
+      {menu::kPrepaymentLoan, Button}, {menu::kExit, Button}, {menu::kVersion, Button}}, {}, {}},
     {kDlgAbout, "ﾊﾞｰｼﾞｮﾝ情報 Tavoro V.4", 230, 83, 0u, {{kOk, Button}}, {}, {}},
     {kDlgSimpleDeposit, "Tavoro V.4　単利預金利息計算", 257, 213, kMinimizeBox,
      {{sd::kDepositAmount, Edit}, {sd::kStartYear, Edit}, {sd::kStartMonth, Edit},
@@ -54,7 +57,8 @@ const std::vector<Expect> kExpect = {
       {sd::kAnnualRate, Edit}, {sd::kRadioDailyRate, Radio}, {sd::kDailyRate, Edit},
       {sd::kTaxRate, Edit}, {sd::kCalc, Button}, {sd::kClear, Button}, {kOk, Button},
       {sd::kTax, Edit}, {sd::kMaturityTotal, Edit}},
-     {{sd::kInterest, Edit}}, {sd::kInterest, sd::kTax, sd::kMaturityTotal}},
+     {{sd::kInterest, Edit}}, {sd::kInterest, sd::kTax, sd::kMaturityTotal},
+     {{sd::kRadioAnnualRate, sd::kRadioDailyRate}}},
     {kDlgCompoundDeposit, "Tavoro V.4　複利預金利息計算", 258, 213, kMinimizeBox,
      {{cd::kDepositAmount, Edit}, {cd::kStartYear, Edit}, {cd::kStartMonth, Edit},
       {cd::kEndYear, Edit}, {cd::kEndMonth, Edit}, {cd::kRadioYear, Radio}, {cd::kYearRate, Edit},
@@ -63,7 +67,8 @@ const std::vector<Expect> kExpect = {
       {kOk, Button}},
      {{cd::kTax, Edit}, {cd::kPeriodCount, Edit}, {cd::kInterest, Edit},
       {cd::kMaturityTotal, Edit}},
-     {cd::kTax, cd::kPeriodCount, cd::kInterest, cd::kMaturityTotal}},
+     {cd::kTax, cd::kPeriodCount, cd::kInterest, cd::kMaturityTotal},
+     {{cd::kRadioYear, cd::kRadioMonth}}},
     {kDlgSimpleSavings, "Tavoro V.4　単利積立預金利息計算", 263, 209, kMinimizeBox,
      {{ss::kInstallment, Edit}, {ss::kStartYear, Edit}, {ss::kStartMonth, Edit},
       {ss::kEndYear, Edit}, {ss::kEndMonth, Edit}, {ss::kAnnualYield, Edit}, {ss::kTaxRate, Edit},
@@ -83,7 +88,7 @@ const std::vector<Expect> kExpect = {
       {ep::kMonthRate, Edit}, {ep::kCalc, Button}, {ep::kClear, Button}, {kOk, Button},
       {ep::kSave, Button}, {ep::kList, List}, {ep::kTotalInterest, Edit},
       {ep::kTotalPrincipal, Edit}},
-     {}, {ep::kTotalInterest, ep::kTotalPrincipal}},
+     {}, {ep::kTotalInterest, ep::kTotalPrincipal}, {{ep::kRadioAnnualRate, ep::kRadioMonthRate}}},
     {kDlgEqualPrincipalLoan, "Tavoro V.4　元金均等返済シュミレーション", 306, 237, kMinimizeBox,
      {{ek::kLoanAmount, Edit}, {ek::kPaymentCount, Edit}, {ek::kLoanYear, Edit},
       {ek::kLoanMonth, Edit}, {ek::kRepayStartYear, Edit}, {ek::kRepayStartMonth, Edit},
@@ -91,7 +96,7 @@ const std::vector<Expect> kExpect = {
       {ek::kMonthRate, Edit}, {ek::kCalc, Button}, {ek::kClear, Button}, {kOk, Button},
       {ek::kSave, Button}, {ek::kList, List}, {ek::kTotalInterest, Edit},
       {ek::kTotalPayment, Edit}},
-     {}, {ek::kTotalInterest, ek::kTotalPayment}},
+     {}, {ek::kTotalInterest, ek::kTotalPayment}, {{ek::kRadioAnnualRate, ek::kRadioMonthRate}}},
     // The four outputs of 133 are taken in reading order.
     {kDlgBonusLoanCalc, "Tavoro V.4　ボーナス併用元利均等計算", 275, 211, kMinimizeBox,
      {{bc::kLoanAmount, Edit}, {bc::kYears, Edit}, {bc::kBonusCount, Edit},
@@ -108,7 +113,23 @@ const std::vector<Expect> kExpect = {
       {bs::kCalc, Button}, {bs::kClear, Button}, {kOk, Button}, {bs::kSave, Button},
       {bs::kTotalPayment, Edit}, {bs::kList, List}, {bs::kTotalInterest, Edit}},
      {{bs::kRadioYears, Radio}, {bs::kRadioMonths, Radio}},
-     {bs::kTotalInterest, bs::kTotalPayment}},
+     {bs::kTotalInterest, bs::kTotalPayment}, {{bs::kRadioYears, bs::kRadioMonths}}},
+    {kDlgPrepaymentLoan, "Tavoro V.4　繰上げ返済シミュレーション", 307, 336, kMinimizeBox,
+     {{pp::kLoanAmount, Edit}, {pp::kPaymentCount, Edit}, {pp::kLoanYear, Edit},
+      {pp::kLoanMonth, Edit}, {pp::kRepayStartYear, Edit}, {pp::kRepayStartMonth, Edit},
+      {pp::kRadioAnnualRate, Radio}, {pp::kAnnualRate, Edit}, {pp::kRadioMonthRate, Radio},
+      {pp::kMonthRate, Edit}, {pp::kRadioShortenTerm, Radio}, {pp::kRadioLowerInstallment, Radio},
+      {pp::kPrepayAfter1, Edit}, {pp::kPrepayAmount1, Edit}, {pp::kPrepayAfter2, Edit},
+      {pp::kPrepayAmount2, Edit}, {pp::kPrepayAfter3, Edit}, {pp::kPrepayAmount3, Edit},
+      {pp::kCalc, Button}, {pp::kClear, Button}, {kOk, Button}, {pp::kSave, Button},
+      {pp::kList, List}, {pp::kTotalInterest, Edit}, {pp::kTotalPrincipal, Edit},
+      {pp::kTotalPrepaid, Edit}, {pp::kInterestSaved, Edit}, {pp::kRepaymentCount, Edit},
+      {pp::kFinalInstallment, Edit}},
+     {},
+     {pp::kTotalInterest, pp::kTotalPrincipal, pp::kTotalPrepaid, pp::kInterestSaved,
+      pp::kRepaymentCount, pp::kFinalInstallment},
+     {{pp::kRadioAnnualRate, pp::kRadioMonthRate},
+      {pp::kRadioShortenTerm, pp::kRadioLowerInstallment}}},
 };
 
 const DialogTemplate& Get(int id) {
@@ -180,7 +201,7 @@ TEST(DialogTemplates, PushButtons) {
     }
     for (size_t i = 0; i < buttons.size(); ++i) {
       const ControlTemplate& b = *buttons[i];
-      // The four two-line loan buttons of the menu are the only multi-line ones.
+      // The two-line loan buttons of the menu are the only multi-line ones.
       EXPECT_EQ((b.flags & kMultiline) != 0, d->id == kDlgMenu && b.h == 19) << b.caption;
       if (d->id == kDlgMenu) {
         EXPECT_EQ(b.flags & (kDefault | kTabStop), unsigned{kTabStop}) << b.caption;
@@ -202,27 +223,32 @@ TEST(DialogTemplates, PushButtons) {
 }
 
 // Group starts, which bound where the arrow keys go: the first control; the
-// first radio of the mode group and the control after its last radio; the first
-// push button of each run of push buttons and the control after the run. No
-// other control, so that no arrow key ever reaches a label.
+// first radio of each radio group and the control after its last radio; the
+// first push button of each run of push buttons and the control after the run.
+// No other control, so that no arrow key ever reaches a label.
 TEST(DialogTemplates, GroupStartsKeepRadiosAndButtonsApart) {
-  for (const DialogTemplate* d : AllDialogTemplates()) {
-    const auto c = d->controls;
+  for (const Expect& e : kExpect) {
+    const auto c = Get(e.id).controls;
     std::set<size_t> expected{0}, actual;
-    size_t firstRadio = c.size(), lastRadio = c.size();
     for (size_t i = 0; i < c.size(); ++i) {
-      if (c[i].kind == Radio) {
-        firstRadio = std::min(firstRadio, i);
-        lastRadio = i;
-      }
       const bool button = c[i].kind == Button;
       const bool afterButton = i > 0 && c[i - 1].kind == Button;
       if (button != afterButton) expected.insert(i);
       if (c[i].flags & kGroupStart) actual.insert(i);
     }
-    if (firstRadio < c.size()) expected.insert({firstRadio, lastRadio + 1});
+    size_t radios = 0;
+    for (auto [first, last] : e.radioGroups) {
+      const size_t begin = static_cast<size_t>(Find(Get(e.id), first) - c.data());
+      const size_t end = static_cast<size_t>(Find(Get(e.id), last) - c.data()) + 1;
+      expected.insert({begin, end});
+      for (size_t i = begin; i < end; ++i) radios += c[i].kind == Radio;
+    }
+    // Every radio belongs to one of the groups.
+    EXPECT_EQ(radios, static_cast<size_t>(std::count_if(
+                          c.begin(), c.end(), [](auto& x) { return x.kind == Radio; })))
+        << "dialog " << e.id;
     expected.erase(c.size());
-    EXPECT_EQ(actual, expected) << "dialog " << d->id;
+    EXPECT_EQ(actual, expected) << "dialog " << e.id;
   }
 }
 
@@ -294,6 +320,7 @@ TEST(DialogTemplates, CaptionsAndPositions) {
       {kDlgMenu, menu::kEqualPrincipalLoan, "元金均等返済\nシミュレーション", 94, 77, 74, 19},
       {kDlgMenu, menu::kBonusLoanCalc, "ボーナス併用\n元利均等計算", 12, 103, 74, 19},
       {kDlgMenu, menu::kBonusLoanSim, "ボーナス併用元利均等返済シミュレーション", 94, 103, 74, 19},
+      {kDlgMenu, menu::kPrepaymentLoan, "繰上げ返済\nシミュレーション", 179, 77, 62, 19},
       {kDlgMenu, menu::kExit, "終了", 179, 9, 44, 14},
       {kDlgMenu, menu::kVersion, "バージョン", 179, 32, 44, 14},
       {kDlgMenu, kIdStatic, "預入利息計算", 63, 9, -1, -1},
@@ -329,6 +356,9 @@ TEST(DialogTemplates, CaptionsAndPositions) {
       {kDlgBonusLoanSim, bs::kRadioMonths, "月単位", -1, 0, 0, 0},
       {kDlgBonusLoanSim, bs::kList, "", 8, 154, 297, 80},
       {kDlgBonusLoanSim, kIdStatic, "（２or３）", -1, 0, 0, 0},
+      {kDlgPrepaymentLoan, pp::kRadioShortenTerm, "期間短縮型", -1, 0, 0, 0},
+      {kDlgPrepaymentLoan, pp::kRadioLowerInstallment, "返済額軽減型", -1, 0, 0, 0},
+      {kDlgPrepaymentLoan, pp::kList, "", 7, 246, 293, 83},
   };
   for (const Place& p : kPlaces) {
     const ControlTemplate* c = Find(Get(p.dialog), p.id, p.caption);
@@ -358,6 +388,10 @@ TEST(DialogTemplates, LabelsAndUnitsAroundTheirControls) {
       {kDlgBonusLoanSim, bs::kPeriod, "返済期間", "年or月"},
       {kDlgBonusLoanSim, bs::kLoanYear, "借入年月　西暦", "年"},
       {kDlgBonusLoanSim, bs::kTotalInterest, "支払利息（万円）", ""},
+      {kDlgPrepaymentLoan, pp::kPrepayAfter2, "繰上げ返済２", "回目の返済の後に"},
+      {kDlgPrepaymentLoan, pp::kPrepayAmount2, "回目の返済の後に", "万円"},
+      {kDlgPrepaymentLoan, pp::kInterestSaved, "利息軽減額（万円）", ""},
+      {kDlgPrepaymentLoan, pp::kFinalInstallment, "最終の毎月返済額（円）", ""},
   };
   for (const Around& a : kAround) {
     const auto c = Get(a.dialog).controls;
