@@ -7,10 +7,16 @@ namespace {
 
 // The line of one installment: a bonus installment is marked with "*"; the last
 // has no mark and its year one column wider.
-const char* InstallmentLine(const BonusScheduleRow& row) {
-  if (row.last) return "%5d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
-  if (row.bonus) return "*%4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
-  return " %4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
+using InstallmentFormat = core::FormatString<int, int, int, int, int, int>;
+
+const InstallmentFormat& InstallmentLine(const BonusScheduleRow& row) {
+  static constexpr InstallmentFormat kLast =
+      "%5d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
+  static constexpr InstallmentFormat kBonus =
+      "*%4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
+  static constexpr InstallmentFormat kPlain =
+      " %4d.%2d　元利合計%10d  利息\\%10d  返済元金\\%10d  残り\\%10d\n";
+  return row.last ? kLast : row.bonus ? kBonus : kPlain;
 }
 
 }  // namespace
