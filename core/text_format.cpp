@@ -1,59 +1,83 @@
 #include "core/text_format.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace core::format_detail {
 namespace {
 
-// The text of one conversion, padded with blanks on the left to `width`.
-void AppendPadded(std::string& out, std::string_view text, int width) {
-  if (text.size() < static_cast<size_t>(width)) out.append(width - text.size(), ' ');
-  out += text;
+// The count of characters that std::to_chars writes for `value`.
+size_t IntegerSize(int value) {
+  const uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : value;
+  size_t digits = 1;
+  for (uint32_t power = 10; digits < 10 && magnitude >= power; power *= 10) ++digits;
+  return digits + (value < 0 ? 1 : 0);
 }
 
-void AppendConversion(std::string& out, const Conversion& conversion, const Argument& argument) {
-  // The longest text: a double's 309 integer digits, its sign, point and decimals.
-  char buffer[1 + 309 + 1 + kMaxPrecision];
-  std::to_chars_result end{buffer, std::errc()};
+// Blanks before a text of `size` characters, up to `width`.
+char* WriteBlanks(char* to, size_t size, size_t width) {
+  for (size_t blanks = size; blanks < width; ++blanks) *to++ = ' ';
+  return to;
+}
+
+// Writes the text of one conversion at `to`, padded with blanks on the left to
+// its width; returns its end.
+char* WriteConversion(char* to, const Conversion& conversion, const Argument& argument) {
   switch (conversion.kind) {
-    case Kind::Integer:
-      end = std::to_chars(buffer, std::end(buffer), argument.integer);
-      break;
+    case Kind::Integer: {
+      // Straight into place: it is most of what a table or a report holds.
+      to = WriteBlanks(to, IntegerSize(argument.integer), conversion.width);
+      return std::to_chars(to, to + 11, argument.integer).ptr;
+    }
     case Kind::Character:
-      buffer[0] = argument.character;
-      end.ptr = buffer + 1;
-      break;
-    case Kind::Real:
+      to = WriteBlanks(to, 1, conversion.width);
+      *to++ = argument.character;
+      return to;
+    case Kind::Real: {
       // Fixed notation rounded exactly, ties to even, as printf's %f; and
       // "inf", "-inf", "nan" and "-nan" as glibc's printf writes them.
-      end = std::to_chars(buffer, std::end(buffer), argument.real, std::chars_format::fixed,
-                          conversion.precision);
-      break;
+      char buffer[1 + 309 + 1 + kMaxPrecision];
+      const std::to_chars_result end = std::to_chars(
+          buffer, std::end(buffer), argument.real, std::chars_format::fixed, conversion.precision);
+      if (end.ec != std::errc()) return to;  // cannot be: the buffer holds the longest
+      const size_t size = static_cast<size_t>(end.ptr - buffer);
+      to = WriteBlanks(to, size, conversion.width);
+      std::memcpy(to, buffer, size);
+      return to + size;
+    }
   }
-  if (end.ec != std::errc()) return;  // cannot be: the buffer holds the longest
-  AppendPadded(out, std::string_view(buffer, static_cast<size_t>(end.ptr - buffer)),
-               conversion.width);
+  return to;
+}
+
+// Writes the pieces with their arguments at `to`; returns the end.
+char* WriteFormatted(char* to, std::string_view text, std::span<const Piece> pieces,
+                     std::span<const Argument> arguments) {
+  size_t next = 0;
+  for (const Piece& piece : pieces) {
+    std::memcpy(to, text.data() + piece.textBegin, piece.textSize);
+    to += piece.textSize;
+    if (piece.converts && next < arguments.size())
+      to = WriteConversion(to, piece.conversion, arguments[next++]);
+  }
+  return to;
 }
 
 }  // namespace
 
-void AppendFormatted(std::string& out, std::string_view format,
-                     std::span<const Argument> arguments) {
-  size_t next = 0;
-  for (size_t at = 0; at < format.size();) {
-    const size_t percent = format.find('%', at);
-    out += format.substr(at, percent - at);
-    if (percent == std::string_view::npos) return;
-    at = percent + 1;
-    if (at < format.size() && format[at] == '%') {
-      out += '%';
-      ++at;
-      continue;
-    }
-    std::optional<Conversion> conversion = ParseConversion(format, at);
-    if (!conversion || next >= arguments.size()) return;
-    AppendConversion(out, *conversion, arguments[next++]);
+void AppendFormatted(std::string& out, std::string_view text, std::span<const Piece> pieces,
+                     size_t longest, std::span<const Argument> arguments) {
+  // A cell or a line is written on the stack and appended at once; a longer
+  // text straight into its room at the end of `out`.
+  char line[256];
+  if (longest <= sizeof line) {
+    out.append(line, static_cast<size_t>(WriteFormatted(line, text, pieces, arguments) - line));
+    return;
   }
+  const size_t start = out.size();
+  out.resize(start + longest);
+  char* end = WriteFormatted(out.data() + start, text, pieces, arguments);
+  out.resize(static_cast<size_t>(end - out.data()));
 }
 
 }  // namespace core::format_detail

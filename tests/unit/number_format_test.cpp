@@ -38,9 +38,15 @@ std::string Printf(const std::string& format, Args... args) {
 // The formatter's bytes for a format made at run time.
 template <class... Args>
 std::string Formatted(const std::string& format, Args... args) {
+  namespace detail = core::format_detail;
+  std::vector<detail::Piece> pieces(sizeof...(Args) + detail::kMaxPercentSigns + 1);
+  const std::optional<detail::Layout> layout =
+      detail::Compile(format, core::FormatString<Args...>::kKinds, pieces);
+  if (!layout) return "not a format for these arguments: " + format;
+  pieces.resize(layout->pieces);
   std::string out;
-  const core::format_detail::Argument arguments[] = {args...};
-  core::format_detail::AppendFormatted(out, format, arguments);
+  const detail::Argument arguments[] = {args...};
+  detail::AppendFormatted(out, format, pieces, layout->longest, arguments);
   return out;
 }
 
