@@ -1,15 +1,14 @@
 // The report file text of an equal-installment schedule.
 #pragma once
 
-#include <string>
-
+#include "core/report_text.h"
 #include "loan/equal_payment_schedule.h"
 
 namespace loan {
 
-// The report as UTF-8 text with "\n" line ends: loan, count, rate and
-// installment, one line per repayment, the totals and the grand total. A
-// backslash before an amount is the yen sign of a Japanese font.
-std::string FormatEqualPaymentReport(const EqualPaymentSchedule& schedule);
+// The report, as the file holds it: loan, count, rate and installment, one
+// line per repayment, the totals and the grand total. A backslash before an
+// amount is the yen sign of a Japanese font.
+core::ReportText FormatEqualPaymentReport(const EqualPaymentSchedule& schedule);
 
 }  // namespace loan

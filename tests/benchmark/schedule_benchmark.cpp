@@ -61,10 +61,7 @@ BENCHMARK(ComputeAndFormatTableCells)->Unit(benchmark::kMicrosecond);
 void FormatAndEncodeReport(benchmark::State& state) {
   auto outcome = loan::ComputeEqualPaymentSchedule(LargestLoan());
   const auto& schedule = std::get<loan::EqualPaymentSchedule>(outcome);
-  for (auto _ : state) {
-    const std::string report = loan::FormatEqualPaymentReport(schedule);
-    benchmark::DoNotOptimize(core::EncodeReport(report));
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(loan::FormatEqualPaymentReport(schedule));
 }
 BENCHMARK(FormatAndEncodeReport)->Unit(benchmark::kMicrosecond);
 
@@ -73,7 +70,7 @@ BENCHMARK(FormatAndEncodeReport)->Unit(benchmark::kMicrosecond);
 void ReplaceReportFile(benchmark::State& state) {
   auto outcome = loan::ComputeEqualPaymentSchedule(LargestLoan());
   const std::string bytes =
-      *core::EncodeReport(loan::FormatEqualPaymentReport(std::get<loan::EqualPaymentSchedule>(outcome)));
+      loan::FormatEqualPaymentReport(std::get<loan::EqualPaymentSchedule>(outcome)).Bytes();
   const std::filesystem::path folder = std::filesystem::temp_directory_path() /
                                        ("tavoro-benchmark-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
