@@ -89,9 +89,12 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
       return TRUE;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      ListView* view = run.window->GetListView(static_cast<int>(header->idFrom));
-      if (view != nullptr && header->code == LVN_KEYDOWN)
-        OnTableKeyDown(*view, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+      Win32ListView* list = run.window->GetListView(static_cast<int>(header->idFrom));
+      if (list == nullptr) return FALSE;
+      if (header->code == LVN_GETDISPINFOW)
+        list->OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+      else if (header->code == LVN_KEYDOWN)
+        OnTableKeyDown(*list, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
       return FALSE;
     }
     case WM_CONTEXTMENU: {

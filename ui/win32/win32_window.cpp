@@ -74,7 +74,7 @@ void Win32Window::FocusAndSelectAll(int id) {
   if (control != nullptr) SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
-ListView* Win32Window::GetListView(int id) {
+Win32ListView* Win32Window::GetListView(int id) {
   auto found = lists_.find(id);
   return found != lists_.end() ? found->second.get() : nullptr;
 }
