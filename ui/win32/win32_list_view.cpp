@@ -124,6 +124,26 @@ void Win32ListView::OnGetDispInfo(NMLVDISPINFOW& request) const {
   cell.pszText[size] = L'\0';
 }
 
+int Win32ListView::OnFindItem(const NMLVFINDITEMW& request) const {
+  const LVFINDINFOW& find = request.lvfi;
+  const int count = ItemCount();
+  if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || find.psz == nullptr || count == 0) return -1;
+  const std::wstring_view wanted(find.psz);
+  const int start = request.iStart > 0 && request.iStart < count ? request.iStart : 0;
+  const int rows = (find.flags & LVFI_WRAP) ? count : count - start;
+  for (int step = 0; step < rows; ++step) {
+    const int item = (start + step) % count;
+    const std::wstring shown = ShownText(ItemText(item, 0));
+    // As the control compares its own rows: letter case aside.
+    const size_t compared =
+        (find.flags & LVFI_PARTIAL) ? std::min(shown.size(), wanted.size()) : shown.size();
+    if (CompareStringOrdinal(shown.data(), static_cast<int>(compared), wanted.data(),
+                             static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL)
+      return item;
+  }
+  return -1;
+}
+
 std::vector<ListColumn> Win32ListView::Columns() const {
   std::vector<ListColumn> columns;
   for (int index = 0;; ++index) {

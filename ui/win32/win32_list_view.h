@@ -34,6 +34,9 @@ class Win32ListView final : public ListView {
 
   // The control asks for the text of a cell it paints.
   void OnGetDispInfo(NMLVDISPINFOW& request) const;
+  // The control looks for the row whose first cell begins with (or is) the
+  // letters typed on it: that row, or -1.
+  int OnFindItem(const NMLVFINDITEMW& request) const;
   // The window now shows at `dpi`: every column keeps its width at 96 DPI.
   void OnDpiChanged(UINT dpi);
 
