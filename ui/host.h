@@ -27,7 +27,7 @@ inline constexpr int kIdYes = 6;
 inline constexpr unsigned kScClose = 0xF060;
 
 // The keys a user can press on a dialog, with the modifiers they are pressed with.
-enum class Key { Enter, Tab, ShiftTab, Up, Down, Left, Right, Space, Esc, CtrlA, CtrlC };
+enum class Key { Enter, Tab, ShiftTab, Up, Down, Left, Right, Home, End, Space, Esc, CtrlA, CtrlC };
 
 struct ListColumn {
   std::string caption;

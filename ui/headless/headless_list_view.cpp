@@ -72,6 +72,10 @@ void HeadlessListView::OnKey(Key key) {
     FocusAndSelectOnly(std::min(focusedItem_ + 1, last));
   else if (key == Key::Up && focusedItem_ >= 0)
     FocusAndSelectOnly(std::max(focusedItem_ - 1, 0));
+  else if (key == Key::Home)
+    FocusAndSelectOnly(0);
+  else if (key == Key::End)
+    FocusAndSelectOnly(last);
   else if (key == Key::Space && focusedItem_ >= 0)
     FocusAndSelectOnly(focusedItem_);
 }

@@ -26,8 +26,9 @@ class HeadlessListView final : public ListView {
   void SelectAll() override;
 
   // The list's own keys: Down and Up move the focused row and select it alone
-  // (Down from no focused row goes to the first), Space selects the focused row
-  // alone; others do nothing.
+  // (Down from no focused row goes to the first), Home and End do so with the
+  // first and the last row, Space selects the focused row alone; others do
+  // nothing.
   void OnKey(Key key);
 
  private:
