@@ -15,10 +15,15 @@ size_t IntegerSize(int value) {
   return digits + (value < 0 ? 1 : 0);
 }
 
-// Blanks before a text of `size` characters, up to `width`.
+// Writes blanks at `to` up to `width` before a text of `size` characters;
+// returns where the text goes. Numbers are padded by a few blanks, so these go
+// in as one store of a fixed size, which may write past them: the room that
+// Compile adds after the longest text (kOvershoot).
 char* WriteBlanks(char* to, size_t size, size_t width) {
-  for (size_t blanks = size; blanks < width; ++blanks) *to++ = ' ';
-  return to;
+  const size_t blanks = width > size ? width - size : 0;
+  std::memset(to, ' ', kOvershoot);
+  if (blanks > kOvershoot) std::memset(to + kOvershoot, ' ', blanks - kOvershoot);
+  return to + blanks;
 }
 
 // Writes the text of one conversion at `to`, padded with blanks on the left to
@@ -26,14 +31,15 @@ char* WriteBlanks(char* to, size_t size, size_t width) {
 char* WriteConversion(char* to, const Conversion& conversion, const Argument& argument) {
   switch (conversion.kind) {
     case Kind::Integer: {
-      // Straight into place: it is most of what a table or a report holds.
-      to = WriteBlanks(to, IntegerSize(argument.integer), conversion.width);
-      return std::to_chars(to, to + 11, argument.integer).ptr;
+      // Straight into place: numbers are most of what a table or a report holds.
+      const size_t size = IntegerSize(argument.integer);
+      to = WriteBlanks(to, size, conversion.width);
+      return std::to_chars(to, to + size, argument.integer).ptr;
     }
     case Kind::Character:
       to = WriteBlanks(to, 1, conversion.width);
-      *to++ = argument.character;
-      return to;
+      *to = argument.character;
+      return to + 1;
     case Kind::Real: {
       // Fixed notation rounded exactly, ties to even, as printf's %f; and
       // "inf", "-inf", "nan" and "-nan" as glibc's printf writes them.
@@ -55,7 +61,11 @@ char* WriteFormatted(char* to, std::string_view text, std::span<const Piece> pie
                      std::span<const Argument> arguments) {
   size_t next = 0;
   for (const Piece& piece : pieces) {
-    std::memcpy(to, text.data() + piece.textBegin, piece.textSize);
+    // Mostly a separator of one character between two conversions.
+    if (piece.textSize == 1)
+      *to = text[piece.textBegin];
+    else
+      std::memcpy(to, text.data() + piece.textBegin, piece.textSize);
     to += piece.textSize;
     if (piece.converts && next < arguments.size())
       to = WriteConversion(to, piece.conversion, arguments[next++]);
