@@ -96,8 +96,9 @@ const char* const kRealFormats[] = {"%8.5lf", "%10.5lf"};
 // Ints with every count of digits, both signs and the ends of 32 bits.
 std::vector<int> BoundaryInts() {
   std::vector<int> values{0, kIntMin, kIntMin + 1, kIntMax, kIntMax - 1, 2147483600, -2147483600};
-  for (int power = 1; power <= 1000000000; power *= 10)
-    for (int value : {power - 1, power, -power + 1, -power}) values.push_back(value);
+  for (long long power = 1; power <= 1000000000; power *= 10)
+    for (long long value : {power - 1, power, -power + 1, -power})
+      values.push_back(static_cast<int>(value));
   return values;
 }
 
