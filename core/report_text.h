@@ -21,7 +21,7 @@ class ReportText {
  public:
   // Appends what AppendFormat writes, in code page 932 with CR LF.
   template <class... Args>
-  void Append(FormatString<std::type_identity_t<Args>...> format, Args... args) {
+  void Append(const FormatString<std::type_identity_t<Args>...>& format, Args... args) {
     const std::array<format_detail::Argument, sizeof...(Args)> arguments{args...};
     AppendEncoded(format.Text(), FormatString<Args...>::kKinds, arguments);
   }

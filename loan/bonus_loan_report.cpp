@@ -39,9 +39,8 @@ core::ReportText BonusReport(const BonusLoanSchedule& s) {
   report.Append("*印がボーナス時の支払額\n");
   for (const BonusScheduleRow& row : s.rows)
     report.Append(InstallmentLine(row), row.year, row.month, row.payment, row.interest,
-                       row.principal, row.balance);
-  report.Append("\n利息の合計 \\%10d  返済元金の合計 \\%10d\n", s.totalInterest,
-                     s.totalPrincipal);
+                  row.principal, row.balance);
+  report.Append("\n利息の合計 \\%10d  返済元金の合計 \\%10d\n", s.totalInterest, s.totalPrincipal);
   report.Append("最終的総支払額\\%10d\n", s.grandTotal);
   return report;
 }

@@ -13,13 +13,12 @@ core::ReportText FormatEqualPaymentReport(const EqualPaymentSchedule& schedule) 
     report.Append("利率（年利)(%%)          %8.5lf\n", schedule.rate * 100.0);
   report.Append("一回あたりの返済元利合計 %11d\n", schedule.installment);
   for (const ScheduleRow& row : schedule.rows)
-    report.Append("%4d.%2d %2d日間 %3d回 利息\\%10d  返済元金\\%10d  残り\\%10d\n",
-                     row.year, row.month, row.days, row.number, row.interest, row.principal,
-                     row.balance);
+    report.Append("%4d.%2d %2d日間 %3d回 利息\\%10d  返済元金\\%10d  残り\\%10d\n", row.year,
+                  row.month, row.days, row.number, row.interest, row.principal, row.balance);
   // A monthly rate's report has an empty line before the totals; an annual one has not.
   if (schedule.monthly) report.Append("\n");
   report.Append("利息の合計 \\%10d  返済元金の合計 \\%10d\n", schedule.totalInterest,
-                   schedule.totalPrincipal);
+                schedule.totalPrincipal);
   report.Append("最終的総支払額\\%10d\n", schedule.grandTotal);
   return report;
 }

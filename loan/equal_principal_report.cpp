@@ -14,11 +14,10 @@ core::ReportText FormatEqualPrincipalReport(const EqualPrincipalSchedule& schedu
     report.Append("利率（年利)(%%)          %8.5lf\n", schedule.rate * 100.0);
   report.Append("一回の返済元金（円）     \\%10d\n", schedule.principalPart);
   for (const ScheduleRow& row : schedule.rows)
-    report.Append("%4d.%2d %2d日間 %3d回 利息\\%10d  元利合計\\%10d  残り\\%10d\n",
-                     row.year, row.month, row.days, row.number, row.interest, row.payment,
-                     row.balance);
+    report.Append("%4d.%2d %2d日間 %3d回 利息\\%10d  元利合計\\%10d  残り\\%10d\n", row.year,
+                  row.month, row.days, row.number, row.interest, row.payment, row.balance);
   report.Append("\n利息の合計 \\%10d  返済額の合計 \\%10d\n", schedule.totalInterest,
-                   schedule.totalPayment);
+                schedule.totalPayment);
   report.Append("元金合計%10d\n", schedule.totalPrincipal);
   return report;
 }
