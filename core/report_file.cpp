@@ -28,9 +28,8 @@ std::optional<std::string> EncodeReport(std::string_view utf8Report) {
   return Utf8ToShiftJis(withLineEnds);
 }
 
-bool WriteReportFile(std::string_view utf8Path, std::string_view utf8Report) {
-  std::optional<std::string> bytes = EncodeReport(utf8Report);
-  return bytes && ReplaceFileContents(utf8Path, *bytes);
+bool WriteReportFile(std::string_view utf8Path, const ReportText& report) {
+  return report.Complete() && ReplaceFileContents(utf8Path, report.Bytes());
 }
 
 #ifdef _WIN32

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/report_text.h"
+
 namespace core {
 
 // The bytes of a report: each line feed stored as CR LF (as a text-mode write
@@ -20,7 +22,8 @@ std::optional<std::string> EncodeReport(std::string_view utf8Report);
 // creates none. False on failure.
 bool ReplaceFileContents(std::string_view utf8Path, std::string_view bytes);
 
-// EncodeReport, then ReplaceFileContents; false when either fails.
-bool WriteReportFile(std::string_view utf8Path, std::string_view utf8Report);
+// The report's bytes in place of the file's (ReplaceFileContents); false when
+// the report is not complete or the file could not be replaced.
+bool WriteReportFile(std::string_view utf8Path, const ReportText& report);
 
 }  // namespace core

@@ -93,7 +93,7 @@ void CDayCountedLoanDlg::OnRadioAnnualRate() { m_nRateMode = kAnnualRate; }
 
 void CDayCountedLoanDlg::OnRadioMonthRate() { m_nRateMode = kMonthRate; }
 
-std::optional<std::string> CDayCountedLoanDlg::WriteReport() {
+std::optional<core::ReportText> CDayCountedLoanDlg::WriteReport() {
   UpdateData(true);  // as Calc: the report goes on with the members as they stand
   return ScheduleReport();
 }

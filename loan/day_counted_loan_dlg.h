@@ -36,7 +36,7 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
 
   // The report of the schedule that the fields give now (the fields are read
   // first), or nullopt when a check stopped it after its warning.
-  std::optional<std::string> WriteReport();
+  std::optional<core::ReportText> WriteReport();
 
   // The loan; each dialog's field exchange handles these in its own order.
   int m_nRateMode;
@@ -78,7 +78,7 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   virtual void ShowSchedule() = 0;
   // The report of the schedule the members give, or nullopt after the warning
   // that stopped it.
-  virtual std::optional<std::string> ScheduleReport() = 0;
+  virtual std::optional<core::ReportText> ScheduleReport() = 0;
 
  private:
   void ResetTable();

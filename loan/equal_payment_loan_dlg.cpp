@@ -57,7 +57,7 @@ void CEqualPaymentLoanDlg::ShowSchedule() {
   });
 }
 
-std::optional<std::string> CEqualPaymentLoanDlg::ScheduleReport() {
+std::optional<core::ReportText> CEqualPaymentLoanDlg::ScheduleReport() {
   return ReportOrWarn(ComputeEqualPaymentSchedule(Input()), FormatEqualPaymentReport);
 }
 

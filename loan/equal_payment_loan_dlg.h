@@ -20,7 +20,7 @@ class CEqualPaymentLoanDlg : public CDayCountedLoanDlg {
   void DoDataExchange(ui::CDataExchange& dx) override;
   void SetInitialValues() override;
   void ShowSchedule() override;
-  std::optional<std::string> ScheduleReport() override;
+  std::optional<core::ReportText> ScheduleReport() override;
 };
 
 }  // namespace loan

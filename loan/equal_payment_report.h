@@ -2,21 +2,20 @@
 // prepayment simulation, which is that report with its prepayments added.
 #pragma once
 
-#include <string>
-
+#include "core/report_text.h"
 #include "loan/equal_payment_schedule.h"
 #include "loan/prepayment_schedule.h"
 
 namespace loan {
 
-// The report as UTF-8 text with "\n" line ends: loan, count, rate and
-// installment, one line per repayment, the totals and the grand total. A
-// backslash before an amount is the yen sign of a Japanese font.
-std::string FormatEqualPaymentReport(const EqualPaymentSchedule& schedule);
+// The report, as the file holds it: loan, count, rate and installment, one
+// line per repayment, the totals and the grand total. A backslash before an
+// amount is the yen sign of a Japanese font.
+core::ReportText FormatEqualPaymentReport(const EqualPaymentSchedule& schedule);
 
 // The same report with a line naming the method after the installment, a line
 // for each prepayment after its repayment's, and after the grand total the sum
 // prepaid and the interest saved.
-std::string FormatPrepaymentReport(const PrepaymentSchedule& prepayment);
+core::ReportText FormatPrepaymentReport(const PrepaymentSchedule& prepayment);
 
 }  // namespace loan

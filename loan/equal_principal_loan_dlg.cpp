@@ -72,7 +72,7 @@ void CEqualPrincipalLoanDlg::ShowSchedule() {
                });
 }
 
-std::optional<std::string> CEqualPrincipalLoanDlg::ScheduleReport() {
+std::optional<core::ReportText> CEqualPrincipalLoanDlg::ScheduleReport() {
   return ReportOrWarn(ComputeEqualPrincipalSchedule(Input()), FormatEqualPrincipalReport);
 }
 

@@ -106,7 +106,7 @@ void CPrepaymentLoanDlg::ShowSchedule() {
                });
 }
 
-std::optional<std::string> CPrepaymentLoanDlg::ScheduleReport() {
+std::optional<core::ReportText> CPrepaymentLoanDlg::ScheduleReport() {
   return ReportOrWarn(ComputePrepaymentSchedule(PrepaymentInputs()), FormatPrepaymentReport);
 }
 

@@ -33,7 +33,7 @@ class CPrepaymentLoanDlg : public CDayCountedLoanDlg {
   void DoDataExchange(ui::CDataExchange& dx) override;
   void SetInitialValues() override;
   void ShowSchedule() override;
-  std::optional<std::string> ScheduleReport() override;
+  std::optional<core::ReportText> ScheduleReport() override;
 
  private:
   PrepaymentInput PrepaymentInputs() const;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <span>
-#include <vector>
 
 #include "loan/bonus_loan_schedule.h"
 #include "loan/loan_schedule.h"
@@ -13,12 +12,12 @@ namespace loan {
 
 // Columns: 年月, 日数, 回, payment, interest, principal, balance. A prepayment
 // shows no days and "繰上" for its number.
-std::vector<ScheduleRowTexts> EqualPaymentTableRows(std::span<const ScheduleRow> rows);
+ScheduleTexts EqualPaymentTableRows(std::span<const ScheduleRow> rows);
 
 // Columns: 年月, 日数, 回, principal, interest, payment, balance.
-std::vector<ScheduleRowTexts> EqualPrincipalTableRows(std::span<const ScheduleRow> rows);
+ScheduleTexts EqualPrincipalTableRows(std::span<const ScheduleRow> rows);
 
 // Columns: the bonus mark, 年月, 回, payment, interest, principal, balance.
-std::vector<ScheduleRowTexts> BonusTableRows(std::span<const BonusScheduleRow> rows);
+ScheduleTexts BonusTableRows(std::span<const BonusScheduleRow> rows);
 
 }  // namespace loan

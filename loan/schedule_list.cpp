@@ -4,6 +4,25 @@
 
 namespace loan {
 
+void ScheduleTexts::Reserve(size_t rows) {
+  // Some 60 characters make a row of the simulations' tables.
+  text_.reserve(rows * 64);
+  rowEnds_.reserve(rows);
+}
+
+std::array<std::string_view, kScheduleColumnCount> ScheduleTexts::Row(size_t row) const {
+  std::array<std::string_view, kScheduleColumnCount> cells;
+  if (row >= rowEnds_.size()) return cells;
+  std::string_view line(text_.data(), rowEnds_[row]);
+  line.remove_prefix(row > 0 ? rowEnds_[row - 1] : 0);
+  for (std::string_view& cell : cells) {
+    const size_t tab = line.find('\t');
+    cell = line.substr(0, tab);
+    line.remove_prefix(tab == std::string_view::npos ? line.size() : tab + 1);
+  }
+  return cells;
+}
+
 void CScheduleList::InsertColumns(std::span<const Column, kScheduleColumnCount> layout) {
   for (int k = 0; k < kScheduleColumnCount; ++k)
     InsertColumn(k, layout[static_cast<size_t>(k)].caption, layout[static_cast<size_t>(k)].width);
@@ -50,16 +69,13 @@ void CScheduleList::AddRow(std::span<const std::string_view, kScheduleColumnCoun
     SetItemText(item, k, texts[static_cast<size_t>(k)]);
 }
 
-void CScheduleList::AddRow(const ScheduleRowTexts& texts) {
-  std::array<std::string_view, kScheduleColumnCount> views;
-  for (size_t k = 0; k < views.size(); ++k) views[k] = texts[k];
-  AddRow(std::span<const std::string_view, kScheduleColumnCount>(views));
-}
-
-void CScheduleList::AddRows(std::span<const ScheduleRowTexts> rows) {
-  SetRedraw(false);
-  for (const ScheduleRowTexts& row : rows) AddRow(row);
-  SetRedraw(true);
+void CScheduleList::AddRows(const ScheduleTexts& rows) {
+  // Each row in turn would go to the top: the last comes first.
+  std::vector<std::string_view> cells;
+  cells.reserve(rows.RowCount() * kScheduleColumnCount);
+  for (size_t row = rows.RowCount(); row-- > 0;)
+    for (std::string_view cell : rows.Row(row)) cells.push_back(cell);
+  InsertRows(0, cells, kScheduleColumnCount);
 }
 
 void CScheduleList::ClearTable() {

@@ -7,15 +7,36 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/text_format.h"
 #include "ui/list_ctrl.h"
 
 namespace loan {
 
 inline constexpr int kScheduleColumnCount = 7;
 
-// The texts of one row, for columns 0 to 6.
-using ScheduleRowTexts = std::array<std::string, kScheduleColumnCount>;
+// The cell texts of a schedule's rows, for columns 0 to 6, as a simulation
+// formats them: each row one line whose cells a TAB separates, every row in
+// one buffer, so that thousands of rows are written and handed over at once.
+class ScheduleTexts {
+ public:
+  void Reserve(size_t rows);
+  // Appends a row: what core::AppendFormat writes, the format separating the
+  // cells by TABs.
+  template <class... Args>
+  void AddRow(const core::FormatString<std::type_identity_t<Args>...>& format, Args... args) {
+    core::AppendFormat(text_, format, args...);
+    rowEnds_.push_back(text_.size());
+  }
+  size_t RowCount() const { return rowEnds_.size(); }
+  // The cells of row `row`, counted from 0 as added; those the row lacks are empty.
+  std::array<std::string_view, kScheduleColumnCount> Row(size_t row) const;
+
+ private:
+  std::string text_;
+  std::vector<size_t> rowEnds_;
+};
 
 class CScheduleList : public ui::CListCtrl {
  public:
@@ -26,10 +47,9 @@ class CScheduleList : public ui::CListCtrl {
   // Inserts the row as the new first row: rows added in repayment order show
   // the last repayment at the top.
   void AddRow(std::span<const std::string_view, kScheduleColumnCount> texts);
-  void AddRow(const ScheduleRowTexts& texts);
-  // AddRow for each row in order, with drawing suspended meanwhile, so that a
-  // schedule of thousands of rows goes in at once.
-  void AddRows(std::span<const ScheduleRowTexts> rows);
+  // AddRow for each row in order, all at once, so that a schedule of
+  // thousands of rows goes in as quickly as a few.
+  void AddRows(const ScheduleTexts& rows);
 
   // Deletes every row, then every column; also fine on a table without columns.
   void ClearTable();

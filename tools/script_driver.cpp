@@ -28,8 +28,9 @@ std::optional<ui::Key> KeyNamed(std::string_view name) {
   static constexpr std::pair<std::string_view, Key> kKeys[] = {
       {"Enter", Key::Enter}, {"Tab", Key::Tab},     {"Shift+Tab", Key::ShiftTab},
       {"Up", Key::Up},       {"Down", Key::Down},   {"Left", Key::Left},
-      {"Right", Key::Right}, {"Space", Key::Space}, {"Esc", Key::Esc},
-      {"Ctrl+A", Key::CtrlA}, {"Ctrl+C", Key::CtrlC},
+      {"Right", Key::Right}, {"Home", Key::Home},   {"End", Key::End},
+      {"Space", Key::Space}, {"Esc", Key::Esc},     {"Ctrl+A", Key::CtrlA},
+      {"Ctrl+C", Key::CtrlC},
   };
   for (auto [keyName, key] : kKeys)
     if (keyName == name) return key;

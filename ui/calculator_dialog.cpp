@@ -11,7 +11,8 @@ void CCalculatorDlg::Warn(std::string_view text) {
 }
 
 void CCalculatorDlg::SaveReportToFile(
-    std::string_view initialName, const std::function<std::optional<std::string>()>& writeReport) {
+    std::string_view initialName,
+    const std::function<std::optional<core::ReportText>()>& writeReport) {
   SaveDialogRequest request;
   request.defaultExtension = res::text::kReportDefaultExtension;
   request.initialName = initialName;
@@ -19,7 +20,7 @@ void CCalculatorDlg::SaveReportToFile(
   request.flags = kOfnOverwritePrompt | kOfnHideReadOnly;
   std::optional<std::string> path = CurrentHost().ShowSaveDialog(Window(), request);
   if (!path) return;
-  std::optional<std::string> report = writeReport();
+  std::optional<core::ReportText> report = writeReport();
   if (!report) return;
   if (!core::WriteReportFile(*path, *report)) Warn(res::text::kReportNotWritten);
 }

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "core/outcome.h"
+#include "core/report_text.h"
 #include "ui/dialog.h"
 
 namespace ui {
@@ -24,13 +25,12 @@ class CCalculatorDlg : public CDialog {
 
   // Save-to-file of a schedule simulation. The Save dialog offers
   // `initialName` and asks before replacing a file; on OK, `writeReport` reads
-  // the fields and returns the finished report (UTF-8, "\n" line ends), or
-  // nullopt when one of its checks stopped it (it has shown its warning). The
-  // report then replaces the chosen file whole, in Shift-JIS with CR LF. Cancel
-  // or a stopped report leaves the chosen file exactly as it was; a file that
-  // cannot be written gets a warning.
+  // the fields and returns the finished report, or nullopt when one of its
+  // checks stopped it (it has shown its warning). The report then replaces the
+  // chosen file whole. Cancel or a stopped report leaves the chosen file
+  // exactly as it was; a file that cannot be written gets a warning.
   void SaveReportToFile(std::string_view initialName,
-                        const std::function<std::optional<std::string>()>& writeReport);
+                        const std::function<std::optional<core::ReportText>()>& writeReport);
 
   // The end of every Calc: a warning is shown and nothing is written; results
   // go into the members through `store`, then every control is refreshed. A
@@ -47,7 +47,8 @@ class CCalculatorDlg : public CDialog {
   // The end of every report writer: the report that `format` makes of the
   // result, or nullopt after showing the warning that stopped the calculation.
   template <class Result, class Format>
-  std::optional<std::string> ReportOrWarn(const core::Outcome<Result>& outcome, Format format) {
+  std::optional<core::ReportText> ReportOrWarn(const core::Outcome<Result>& outcome,
+                                               Format format) {
     const Result* result = ResultOrWarn(outcome);
     if (result == nullptr) return std::nullopt;
     return format(*result);

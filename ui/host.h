@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,7 @@ inline constexpr int kIdYes = 6;
 inline constexpr unsigned kScClose = 0xF060;
 
 // The keys a user can press on a dialog, with the modifiers they are pressed with.
-enum class Key { Enter, Tab, ShiftTab, Up, Down, Left, Right, Space, Esc, CtrlA, CtrlC };
+enum class Key { Enter, Tab, ShiftTab, Up, Down, Left, Right, Home, End, Space, Esc, CtrlA, CtrlC };
 
 struct ListColumn {
   std::string caption;
@@ -42,9 +43,12 @@ class ListView {
   virtual bool DeleteColumn(int position) = 0;
   virtual int InsertItem(int position, std::string_view text) = 0;
   virtual bool SetItemText(int item, int subItem, std::string_view text) = 0;
+  // Inserts rows at `position` at once, as InsertItem and SetItemText for each
+  // of their cells would: `cells` holds `columns` texts of each row, the rows
+  // top to bottom. Returns the position of the first.
+  virtual int InsertRows(int position, std::span<const std::string_view> cells,
+                         size_t columns) = 0;
   virtual bool DeleteAllItems() = 0;
-  // Suspends drawing while many rows go in.
-  virtual void SetRedraw(bool redraw) = 0;
 
   // What the control shows.
   virtual std::vector<ListColumn> Columns() const = 0;

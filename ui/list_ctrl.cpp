@@ -30,13 +30,14 @@ bool CListCtrl::SetItemText(int item, int subItem, std::string_view text) {
   return view != nullptr && view->SetItemText(item, subItem, text);
 }
 
+int CListCtrl::InsertRows(int position, std::span<const std::string_view> cells, size_t columns) {
+  ListView* view = View();
+  return view != nullptr ? view->InsertRows(position, cells, columns) : -1;
+}
+
 bool CListCtrl::DeleteAllItems() {
   ListView* view = View();
   return view != nullptr && view->DeleteAllItems();
-}
-
-void CListCtrl::SetRedraw(bool redraw) {
-  if (ListView* view = View()) view->SetRedraw(redraw);
 }
 
 }  // namespace ui

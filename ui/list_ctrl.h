@@ -2,6 +2,7 @@
 // Calls made while the dialog is not on screen do nothing.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace ui {
@@ -21,8 +22,8 @@ class CListCtrl {
   bool DeleteColumn(int position);
   int InsertItem(int position, std::string_view text);
   bool SetItemText(int item, int subItem, std::string_view text);
+  int InsertRows(int position, std::span<const std::string_view> cells, size_t columns);
   bool DeleteAllItems();
-  void SetRedraw(bool redraw);
 
  protected:
   // The control on screen, or nullptr.

@@ -336,8 +336,8 @@ TEST(LoanRandom, UnusedPrepaymentRowsGiveThePlainSchedule) {
     EXPECT_EQ(p->schedule.totalPrepaid, 0);
     EXPECT_EQ(p->interestSaved, 0);
     EXPECT_EQ(p->repaymentCount, static_cast<int>(s->rows.size()));
-    const std::string report = FormatEqualPaymentReport(*s);
-    const std::string kuriage = FormatPrepaymentReport(*p);
+    const std::string report = FormatEqualPaymentReport(*s).Bytes();
+    const std::string kuriage = FormatPrepaymentReport(*p).Bytes();
     const size_t header = NthLineEnd(report, 4);
     const size_t method = NthLineEnd(kuriage, 5);
     ASSERT_EQ(kuriage.substr(0, header), report.substr(0, header));

@@ -50,6 +50,26 @@ TEST(EncodeReport, EveryLineEndsInCarriageReturnLineFeed) {
   EXPECT_EQ(EncodeReport("a\nb"), "a\r\nb");
 }
 
+// A report written line by line has the bytes of its whole UTF-8 text encoded,
+// whatever the numbers; 表 ends in the byte 0x5C, % never is part of a character.
+TEST(ReportText, HasTheBytesOfItsTextEncoded) {
+  const int balances[] = {2147483647, -2147483647 - 1, 0};
+  ReportText report;
+  for (int repayment = 1; repayment <= 3; ++repayment) {
+    report.Append("%4d.%2d 表%3d回 %8.5lf%%\n", 2001, repayment, repayment, 0.015625 * repayment);
+    report.Append("%2c残り\\%10d\n", repayment == 2 ? '*' : ' ', balances[repayment - 1]);
+  }
+  report.Append("\n合計\n");
+  EXPECT_TRUE(report.Complete());
+  EXPECT_EQ(report.Bytes(), EncodeReport("2001. 1 表  1回  0.01562%\n  残り\\2147483647\n"
+                                         "2001. 2 表  2回  0.03125%\n *残り\\-2147483648\n"
+                                         "2001. 3 表  3回  0.04688%\n  残り\\         0\n"
+                                         "\n合計\n"));
+  // A mark that is not ASCII cannot be written as it is: the report is not complete.
+  report.Append("%2c\n", '\xA5');
+  EXPECT_FALSE(report.Complete());
+}
+
 class ReplaceFileTest : public ::testing::Test {
  protected:
   static std::string Read(const fs::path& path) { return testing_support::TempFolder::Read(path); }
@@ -71,7 +91,9 @@ class ReplaceFileTest : public ::testing::Test {
 
 TEST_F(ReplaceFileTest, CreatesANewFile) {
   const fs::path target = folder / "ganri.txt";
-  ASSERT_TRUE(WriteReportFile(Utf8(target), "回\n"));
+  ReportText report;
+  report.Append("回\n");
+  ASSERT_TRUE(WriteReportFile(Utf8(target), report));
   EXPECT_EQ(Read(target), Bytes({0x89, 0xF1, '\r', '\n'}));
   EXPECT_EQ(Names(), std::vector<std::string>{"ganri.txt"});
 }
@@ -104,7 +126,9 @@ TEST_F(ReplaceFileTest, FailuresLeaveEverythingAsItWas) {
 #endif
   // A text with a character that has no Shift-JIS code: the old file stays.
   Write(folder / "keep.txt", "previous report");
-  EXPECT_FALSE(WriteReportFile(Utf8(folder / "keep.txt"), "\xF0\x9F\x98\x80\n"));
+  ReportText report;
+  report.Append("\xF0\x9F\x98\x80\n");
+  EXPECT_FALSE(WriteReportFile(Utf8(folder / "keep.txt"), report));
   EXPECT_EQ(Read(folder / "keep.txt"), "previous report");
   EXPECT_EQ(Names(), (std::vector<std::string>{"keep.txt", "sub"}));
   EXPECT_FALSE(ReplaceFileContents("", "x"));

@@ -21,13 +21,15 @@ class SaveProbeDlg : public CCalculatorDlg {
  public:
   SaveProbeDlg() : CCalculatorDlg(res::kDlgEqualPaymentLoan) {
     OnClicked(res::equal_payment_loan::kSave, [this] {
-      SaveReportToFile("ganri.txt", [this]() -> std::optional<std::string> {
+      SaveReportToFile("ganri.txt", [this]() -> std::optional<core::ReportText> {
         ++reportsWritten;
         if (stopReport) {
           Warn(res::text::kLoanDateAfterStart);
           return std::nullopt;
         }
-        return std::string("利息\\      2377\n");
+        core::ReportText report;
+        report.Append("利息\\%10d\n", 2377);
+        return report;
       });
     });
   }

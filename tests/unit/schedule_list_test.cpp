@@ -9,6 +9,7 @@
 
 #include "res/dialog_template.h"
 #include "res/ids.h"
+#include "tests/unit/list_view_support.h"
 #include "ui/dialog.h"
 #include "ui/headless/headless_list_view.h"
 #include "ui/host.h"
@@ -41,11 +42,14 @@ class RecordingListView final : public ListView {
     Log("cell " + std::to_string(item) + "," + std::to_string(subItem) + " " + std::string(text));
     return list.SetItemText(item, subItem, text);
   }
+  int InsertRows(int position, std::span<const std::string_view> cells, size_t columns) override {
+    Log("rows+ " + std::to_string(position) + " " + std::to_string(cells.size() / columns));
+    return list.InsertRows(position, cells, columns);
+  }
   bool DeleteAllItems() override {
     Log("items-");
     return list.DeleteAllItems();
   }
-  void SetRedraw(bool redraw) override { Log(redraw ? "redraw on" : "redraw off"); }
   std::vector<ListColumn> Columns() const override { return list.Columns(); }
   int ItemCount() const override { return list.ItemCount(); }
   std::string ItemText(int item, int subItem) const override {
@@ -105,11 +109,17 @@ class ScheduleListTest : public ::testing::Test {
       captions.push_back(column.caption + ":" + std::to_string(column.width));
     return captions;
   }
-  static ScheduleRowTexts Row(const std::string& tag) {
-    ScheduleRowTexts row;
-    for (size_t k = 0; k < row.size(); ++k) row[k] = tag + std::to_string(k);
-    return row;
-  }
+  // Seven cells, "<tag>0" to "<tag>6".
+  struct Row {
+    explicit Row(const std::string& tag) {
+      for (size_t k = 0; k < texts.size(); ++k) {
+        texts[k] = tag + std::to_string(k);
+        cells[k] = texts[k];
+      }
+    }
+    std::array<std::string, kScheduleColumnCount> texts;
+    std::array<std::string_view, kScheduleColumnCount> cells;
+  };
 
   RecordingListView view;
   ListOnlyWindow window;
@@ -141,13 +151,13 @@ TEST_F(ScheduleListTest, LayoutsInsertSevenColumnsInOrder) {
 TEST_F(ScheduleListTest, EachNewRowGoesToTheTop) {
   list.SetupEqualPaymentColumns();
   view.calls.clear();
-  list.AddRow(Row("a"));
+  list.AddRow(Row("a").cells);
   // The item at position 0 first, then its six cells on the position it was given.
   EXPECT_EQ(view.calls, (std::vector<std::string>{"item+ 0 a0", "cell 0,1 a1", "cell 0,2 a2",
                                                   "cell 0,3 a3", "cell 0,4 a4", "cell 0,5 a5",
                                                   "cell 0,6 a6"}));
-  list.AddRow(Row("b"));
-  list.AddRow(Row("c"));
+  list.AddRow(Row("b").cells);
+  list.AddRow(Row("c").cells);
   ASSERT_EQ(view.ItemCount(), 3);
   EXPECT_EQ(view.ItemText(0, 0), "c0");
   EXPECT_EQ(view.ItemText(0, 6), "c6");
@@ -156,32 +166,39 @@ TEST_F(ScheduleListTest, EachNewRowGoesToTheTop) {
   EXPECT_EQ(view.ItemText(2, 5), "a5");
 }
 
-TEST_F(ScheduleListTest, ManyRowsGoInWithDrawingSuspended) {
+TEST_F(ScheduleListTest, ManyRowsGoInAtOnceLastFirst) {
   list.SetupEqualPaymentColumns();
   view.calls.clear();
-  std::vector<ScheduleRowTexts> rows;
-  for (int i = 1; i <= 4000; ++i) rows.push_back(Row(std::to_string(i) + "-"));
+  ScheduleTexts rows;
+  for (int i = 1; i <= 4000; ++i)
+    rows.AddRow("%d-0\t%d-1\t%d-2\t%d-3\t%d-4\t%d-5\t%d-6", i, i, i, i, i, i, i);
   list.AddRows(rows);
-  EXPECT_EQ(view.calls.front(), "redraw off");
-  EXPECT_EQ(view.calls.back(), "redraw on");
-  EXPECT_EQ(view.calls.size(), 2u + 4000u * 7u);
+  EXPECT_EQ(view.calls, std::vector<std::string>{"rows+ 0 4000"});
   ASSERT_EQ(view.ItemCount(), 4000);
   EXPECT_EQ(view.ItemText(0, 0), "4000-0");
+  EXPECT_EQ(view.ItemText(1, 3), "3999-3");
   EXPECT_EQ(view.ItemText(3999, 6), "1-6");
+  // Rows added later go above them; a row with fewer cells leaves the rest empty.
+  ScheduleTexts more;
+  more.AddRow("%d\t%d", 1, 2);
+  list.AddRows(more);
+  EXPECT_EQ(view.ItemText(0, 1), "2");
+  EXPECT_EQ(view.ItemText(0, 2), "");
+  EXPECT_EQ(view.ItemText(1, 0), "4000-0");
 }
 
 TEST_F(ScheduleListTest, RefusedRowIsLeftOutWithItsCells) {
   list.SetupEqualPaymentColumns();
   view.refuseItems = true;
   view.calls.clear();
-  list.AddRow(Row("x"));
+  list.AddRow(Row("x").cells);
   EXPECT_EQ(view.calls, (std::vector<std::string>{"item+ 0 x0"}));
   EXPECT_EQ(view.ItemCount(), 0);
 }
 
 TEST_F(ScheduleListTest, ClearingDropsRowsThenColumnsFromTheHighest) {
   list.SetupEqualPaymentColumns();
-  list.AddRow(Row("a"));
+  list.AddRow(Row("a").cells);
   view.calls.clear();
   list.ClearTable();
   EXPECT_EQ(view.calls, (std::vector<std::string>{"items-", "column- 6", "column- 5", "column- 4",
@@ -195,6 +212,13 @@ TEST_F(ScheduleListTest, ClearingDropsRowsThenColumnsFromTheHighest) {
   list.ClearTable();
   list.SetupEqualPaymentColumns();
   EXPECT_EQ(view.Columns().size(), 7u);
+}
+
+// The in-memory list keeps rows, cells and the selection as the Win32 host's
+// list does (tests/win32/win32_list_view_test.cpp checks it the same way).
+TEST(HeadlessListView, KeepsRowsCellsAndSelection) {
+  HeadlessListView view;
+  testing_support::CheckRowsCellsAndSelection(view);
 }
 
 }  // namespace

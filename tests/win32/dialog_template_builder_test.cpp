@@ -136,6 +136,7 @@ TEST_P(EveryTemplate, ControlsComeInTabOrderWithTheirStyles) {
       case ControlKind::List:
         EXPECT_EQ(ClassOf(child), L"SysListView32");
         EXPECT_EQ(static_cast<DWORD>(style) & LVS_TYPEMASK, DWORD{LVS_REPORT});
+        EXPECT_TRUE(Has(style, LVS_OWNERDATA)) << "the program keeps the rows";
         // The control draws its border as a client edge.
         EXPECT_TRUE(Has(ControlWindowStyle(control).style, WS_BORDER));
         EXPECT_TRUE(Has(style, WS_BORDER) ||

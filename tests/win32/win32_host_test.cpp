@@ -238,6 +238,31 @@ TEST(Win32Host, TableMenuCopiesTheRows) {
   EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 3);
 }
 
+// The table's rows live in the program; typing on the table still finds the
+// first row from the top whose date begins with the letters typed.
+TEST(Win32Host, TypingOnTheTableFindsTheRow) {
+  namespace ep = res::equal_payment_loan;
+  Win32Automation automation;
+  int found = -1;
+  wchar_t shown[16] = {};
+  automation.Click(res::menu::kEqualPaymentLoan)
+      .Type(ep::kPaymentCount, "24")
+      .Type(ep::kLoanYear, "2001")
+      .Type(ep::kRepayStartYear, "2001")
+      .Click(ep::kCalc);
+  automation.Then([&](DialogWindow& calculator) {
+    HWND list = GetDlgItem(HandleOf(calculator), ep::kList);
+    SetFocus(list);
+    for (wchar_t letter : std::wstring_view(L"2001")) SendMessageW(list, WM_CHAR, letter, 1);
+    found = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    ListView_GetItemText(list, found, 0, shown, 16);
+  });
+  automation.Run();
+  // 2002.12 at the top, down to 2002. 1, then 2001.12.
+  EXPECT_EQ(found, 12);
+  EXPECT_EQ(std::wstring(shown), L"2001.12");
+}
+
 TEST(Win32Host, WaitingKeepsHandlingWhatComesIn) {
   Win32Automation automation;
   bool endedDuringWait = false;

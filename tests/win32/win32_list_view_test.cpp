@@ -8,6 +8,7 @@
 
 #include "res/dialog_template.h"
 #include "res/ids.h"
+#include "tests/unit/list_view_support.h"
 #include "ui/win32/dialog_template_builder.h"
 #include "ui/win32/windows_api.h"
 
@@ -89,6 +90,12 @@ TEST_F(ListViewTest, ClearingDeletesRowsThenEveryColumnFromTheHighest) {
   EXPECT_FALSE(list.DeleteColumn(0));
 }
 
+TEST_F(ListViewTest, KeepsRowsCellsAndSelectionAsTheHeadlessList) {
+  Win32ListView list(control_);
+  testing_support::CheckRowsCellsAndSelection(list);
+  EXPECT_EQ(ListView_GetItemCount(control_), 0);
+}
+
 TEST_F(ListViewTest, LongCellTextsComeBackWhole) {
   Win32ListView list(control_);
   list.InsertColumn(0, "c", 40);
@@ -103,12 +110,16 @@ TEST_F(ListViewTest, LongCellTextsComeBackWhole) {
 TEST_F(ListViewTest, FourThousandRowsFillWellUnderASecond) {
   Win32ListView list(control_);
   for (int column = 0; column < 7; ++column) list.InsertColumn(column, "c", 40);
+  std::vector<std::string> texts;
+  for (int row = 4000; row >= 1; --row)
+    for (int sub = 0; sub < 7; ++sub)
+      texts.push_back("2001.01." + std::to_string(sub) + "." + std::to_string(row));
+  const std::vector<std::string_view> cells(texts.begin(), texts.end());
   auto start = std::chrono::steady_clock::now();
-  list.SetRedraw(false);
-  for (int row = 1; row <= 4000; ++row) AddRow(list, "2001.01", row);
-  list.SetRedraw(true);
+  list.InsertRows(0, cells, 7);
   auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(list.ItemCount(), 4000);
+  EXPECT_EQ(ListView_GetItemCount(control_), 4000);
   EXPECT_EQ(list.ItemText(0, 6), "2001.01.6.4000");
   EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
 }

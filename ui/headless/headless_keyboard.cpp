@@ -101,6 +101,12 @@ void HeadlessWindow::EditKey(Control& edit, Key key) {
       caret = CharacterAfter(text, caret);
       selection_ = {caret, caret};
       return;
+    case Key::Home:
+      selection_ = {0, 0};
+      return;
+    case Key::End:
+      selection_ = {text.size(), text.size()};
+      return;
     case Key::Space:
       // Typed over the selection.
       if (edit.source->flags & res::kReadOnly) return;

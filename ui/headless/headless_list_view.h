@@ -1,10 +1,12 @@
 // A report-view list kept in memory, behaving as the platform's control does.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "ui/host.h"
+#include "ui/list_cells.h"
 
 namespace ui {
 
@@ -14,30 +16,27 @@ class HeadlessListView final : public ListView {
   bool DeleteColumn(int position) override;
   int InsertItem(int position, std::string_view text) override;
   bool SetItemText(int item, int subItem, std::string_view text) override;
+  int InsertRows(int position, std::span<const std::string_view> cells, size_t columns) override;
   bool DeleteAllItems() override;
-  void SetRedraw(bool) override {}
 
   std::vector<ListColumn> Columns() const override { return columns_; }
-  int ItemCount() const override { return static_cast<int>(rows_.size()); }
+  int ItemCount() const override { return static_cast<int>(cells_.RowCount()); }
   std::string ItemText(int item, int subItem) const override;
   std::vector<int> SelectedItems() const override;
   void SelectAll() override;
 
   // The list's own keys: Down and Up move the focused row and select it alone
-  // (Down from no focused row goes to the first), Space selects the focused row
-  // alone; others do nothing.
+  // (Down from no focused row goes to the first), Home and End do so with the
+  // first and the last row, Space selects the focused row alone; others do
+  // nothing.
   void OnKey(Key key);
 
  private:
-  struct Row {
-    // One cell per column; a row never has fewer cells than there are columns.
-    std::vector<std::string> cells;
-    bool selected = false;
-  };
   void FocusAndSelectOnly(int item);
 
   std::vector<ListColumn> columns_;
-  std::vector<Row> rows_;
+  ListCells cells_;
+  std::deque<bool> selected_;  // of each row
   int focusedItem_ = -1;
 };
 

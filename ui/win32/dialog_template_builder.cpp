@@ -102,8 +102,10 @@ WindowStyle ControlWindowStyle(const res::ControlTemplate& control) {
       style.style |= IsEtchedFrame(control) ? SS_ETCHEDFRAME : BS_GROUPBOX;
       break;
     case ControlKind::List:
-      // Report view with its header; no sorting, multiple selection, no extended styles.
-      style.style |= LVS_REPORT | WS_BORDER;
+      // Report view with its header; no sorting, multiple selection, no extended
+      // styles. Every list is a schedule table whose rows the program keeps and
+      // the control asks for as it paints them (ui/win32/win32_list_view.h).
+      style.style |= LVS_REPORT | LVS_OWNERDATA | WS_BORDER;
       break;
     case ControlKind::Icon:
       style.style |= SS_ICON;

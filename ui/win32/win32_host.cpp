@@ -89,9 +89,20 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
       return TRUE;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      ListView* view = run.window->GetListView(static_cast<int>(header->idFrom));
-      if (view != nullptr && header->code == LVN_KEYDOWN)
-        OnTableKeyDown(*view, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+      Win32ListView* list = run.window->GetListView(static_cast<int>(header->idFrom));
+      if (list == nullptr) return FALSE;
+      switch (header->code) {
+        case LVN_GETDISPINFOW:
+          list->OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+          return TRUE;
+        case LVN_ODFINDITEMW:
+          SetWindowLongPtrW(run.window->Handle(), DWLP_MSGRESULT,
+                            list->OnFindItem(*reinterpret_cast<const NMLVFINDITEMW*>(lParam)));
+          return TRUE;
+        case LVN_KEYDOWN:
+          OnTableKeyDown(*list, reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey);
+          return FALSE;
+      }
       return FALSE;
     }
     case WM_CONTEXTMENU: {

@@ -28,21 +28,14 @@ std::wstring FetchText(Fetch fetch) {
 
 // The bonus-month mark, a cell of blanks and one '*': in the Japanese dialog
 // font that asterisk is a dot of a few pixels, so the control shows the
-// full-width asterisk, the same mark at the size of a kanji. Reading the cell
-// gives back the program's own text.
-constexpr std::wstring_view kMark = L"*";
-constexpr std::wstring_view kShownMark = L"\uFF0A";  // ＊
-
-// `text` with its mark `from` replaced by `to`, when the text is such a mark.
-std::wstring ReplaceMark(std::wstring text, std::wstring_view from, std::wstring_view to) {
-  size_t at = text.find_first_not_of(L' ');
-  if (at != std::wstring::npos && text.compare(at, std::wstring::npos, from) == 0)
-    text.replace(at, from.size(), to);
-  return text;
-}
-
+// full-width asterisk, the same mark at the size of a kanji. The program's
+// own text keeps its '*'.
 std::wstring ShownText(std::string_view text) {
-  return ReplaceMark(ToUtf16(text), kMark, kShownMark);
+  std::wstring shown = ToUtf16(text);
+  const size_t mark = shown.find_first_not_of(L' ');
+  if (mark != std::wstring::npos && shown.compare(mark, std::wstring::npos, L"*") == 0)
+    shown[mark] = L'\uFF0A';  // ＊
+  return shown;
 }
 
 }  // namespace
@@ -57,43 +50,98 @@ int Win32ListView::InsertColumn(int position, std::string_view caption, int widt
   column.cx = FromDesignPixels(width, dpi_);
   column.pszText = text.data();
   column.iSubItem = position;
-  return static_cast<int>(
-      SendMessageW(control_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(position),
-                   reinterpret_cast<LPARAM>(&column)));
+  const int at = static_cast<int>(SendMessageW(control_, LVM_INSERTCOLUMNW,
+                                               static_cast<WPARAM>(position),
+                                               reinterpret_cast<LPARAM>(&column)));
+  if (at >= 0) cells_.InsertColumn(static_cast<size_t>(at), ++columns_);
+  return at;
 }
 
 bool Win32ListView::DeleteColumn(int position) {
-  if (position < 0) return false;
-  return SendMessageW(control_, LVM_DELETECOLUMN, static_cast<WPARAM>(position), 0) != FALSE;
+  if (position < 0 ||
+      !SendMessageW(control_, LVM_DELETECOLUMN, static_cast<WPARAM>(position), 0))
+    return false;
+  cells_.DeleteColumn(static_cast<size_t>(position), --columns_);
+  return true;
 }
 
 int Win32ListView::InsertItem(int position, std::string_view text) {
-  std::wstring wide = ShownText(text);
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = position;
-  item.pszText = wide.data();
-  return static_cast<int>(
-      SendMessageW(control_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  return InsertRows(position, std::span<const std::string_view>(&text, 1), 1);
+}
+
+int Win32ListView::InsertRows(int position, std::span<const std::string_view> cells,
+                              size_t columns) {
+  if (position < 0) return -1;
+  const size_t at = cells_.InsertRows(static_cast<size_t>(position), cells, columns);
+  ShowRowsInserted(at, columns == 0 ? 0 : cells.size() / columns);
+  return static_cast<int>(at);
+}
+
+void Win32ListView::SetItemState(int item, UINT state, UINT mask) {
+  LVITEMW change{};
+  change.state = state;
+  change.stateMask = mask;
+  SendMessageW(control_, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+               reinterpret_cast<LPARAM>(&change));
+}
+
+void Win32ListView::ShowRowsInserted(size_t at, size_t inserted) {
+  // Asked only when there is a selection: looking for one goes through every row.
+  const std::vector<int> selected =
+      SendMessageW(control_, LVM_GETSELECTEDCOUNT, 0, 0) > 0 ? SelectedItems() : std::vector<int>();
+  const int focused = static_cast<int>(
+      SendMessageW(control_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  SendMessageW(control_, LVM_SETITEMCOUNT, cells_.RowCount(), LVSICF_NOSCROLL);
+  auto moved = [&](int item) {
+    return item >= static_cast<int>(at) ? item + static_cast<int>(inserted) : item;
+  };
+  if (!selected.empty()) {
+    SetItemState(-1, 0, LVIS_SELECTED);
+    for (int item : selected) SetItemState(moved(item), LVIS_SELECTED, LVIS_SELECTED);
+  }
+  if (focused >= 0) SetItemState(moved(focused), LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
 bool Win32ListView::SetItemText(int item, int subItem, std::string_view text) {
-  std::wstring wide = ShownText(text);
-  LVITEMW cell{};
-  cell.mask = LVIF_TEXT;
-  cell.iItem = item;
-  cell.iSubItem = subItem;
-  cell.pszText = wide.data();
-  return SendMessageW(control_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&cell)) != FALSE;
+  if (item < 0 || subItem < 0 ||
+      !cells_.SetText(static_cast<size_t>(item), static_cast<size_t>(subItem), text))
+    return false;
+  SendMessageW(control_, LVM_REDRAWITEMS, static_cast<WPARAM>(item), item);
+  return true;
 }
 
 bool Win32ListView::DeleteAllItems() {
+  cells_.Clear();
   return SendMessageW(control_, LVM_DELETEALLITEMS, 0, 0) != FALSE;
 }
 
-void Win32ListView::SetRedraw(bool redraw) {
-  SendMessageW(control_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
-  if (redraw) InvalidateRect(control_, nullptr, TRUE);
+void Win32ListView::OnGetDispInfo(NMLVDISPINFOW& request) const {
+  LVITEMW& cell = request.item;
+  if (!(cell.mask & LVIF_TEXT) || cell.pszText == nullptr || cell.cchTextMax <= 0) return;
+  const std::wstring shown = ShownText(ItemText(cell.iItem, cell.iSubItem));
+  const size_t size = std::min(shown.size(), static_cast<size_t>(cell.cchTextMax) - 1);
+  std::copy_n(shown.data(), size, cell.pszText);
+  cell.pszText[size] = L'\0';
+}
+
+int Win32ListView::OnFindItem(const NMLVFINDITEMW& request) const {
+  const LVFINDINFOW& find = request.lvfi;
+  const int count = ItemCount();
+  if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || find.psz == nullptr || count == 0) return -1;
+  const std::wstring_view wanted(find.psz);
+  const int start = request.iStart > 0 && request.iStart < count ? request.iStart : 0;
+  const int rows = (find.flags & LVFI_WRAP) ? count : count - start;
+  for (int step = 0; step < rows; ++step) {
+    const int item = (start + step) % count;
+    const std::wstring shown = ShownText(ItemText(item, 0));
+    // As the control compares its own rows: letter case aside.
+    const size_t compared =
+        (find.flags & LVFI_PARTIAL) ? std::min(shown.size(), wanted.size()) : shown.size();
+    if (CompareStringOrdinal(shown.data(), static_cast<int>(compared), wanted.data(),
+                             static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL)
+      return item;
+  }
+  return -1;
 }
 
 std::vector<ListColumn> Win32ListView::Columns() const {
@@ -117,22 +165,9 @@ std::vector<ListColumn> Win32ListView::Columns() const {
   return columns;
 }
 
-int Win32ListView::ItemCount() const {
-  return static_cast<int>(SendMessageW(control_, LVM_GETITEMCOUNT, 0, 0));
-}
-
 std::string Win32ListView::ItemText(int item, int subItem) const {
-  if (item < 0 || item >= ItemCount() || subItem < 0) return {};
-  std::wstring shown = FetchText([&](wchar_t* buffer, int size) -> size_t {
-    LVITEMW cell{};
-    cell.iSubItem = subItem;
-    cell.pszText = buffer;
-    cell.cchTextMax = size;
-    return static_cast<size_t>(SendMessageW(control_, LVM_GETITEMTEXTW,
-                                            static_cast<WPARAM>(item),
-                                            reinterpret_cast<LPARAM>(&cell)));
-  });
-  return ToUtf8(ReplaceMark(std::move(shown), kShownMark, kMark));
+  if (item < 0 || subItem < 0) return {};
+  return std::string(cells_.Text(static_cast<size_t>(item), static_cast<size_t>(subItem)));
 }
 
 void Win32ListView::OnDpiChanged(UINT dpi) {
@@ -159,12 +194,6 @@ std::vector<int> Win32ListView::SelectedItems() const {
   }
 }
 
-void Win32ListView::SelectAll() {
-  LVITEMW state{};
-  state.stateMask = LVIS_SELECTED;
-  state.state = LVIS_SELECTED;
-  SendMessageW(control_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-               reinterpret_cast<LPARAM>(&state));
-}
+void Win32ListView::SelectAll() { SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED); }
 
 }  // namespace ui::win32

@@ -31,6 +31,8 @@ KeyStroke StrokeOf(Key key) {
     case Key::Down: return {VK_DOWN, false, false};
     case Key::Left: return {VK_LEFT, false, false};
     case Key::Right: return {VK_RIGHT, false, false};
+    case Key::Home: return {VK_HOME, false, false};
+    case Key::End: return {VK_END, false, false};
     case Key::Space: return {VK_SPACE, false, false};
     case Key::Esc: return {VK_ESCAPE, false, false};
     case Key::CtrlA: return {'A', false, true};
@@ -74,7 +76,7 @@ void Win32Window::FocusAndSelectAll(int id) {
   if (control != nullptr) SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
-ListView* Win32Window::GetListView(int id) {
+Win32ListView* Win32Window::GetListView(int id) {
   auto found = lists_.find(id);
   return found != lists_.end() ? found->second.get() : nullptr;
 }

@@ -29,7 +29,7 @@ class Win32Window final : public DialogWindow {
   void CheckRadioButton(int first, int last, int check) override;
   bool IsChecked(int id) const override;
   void FocusAndSelectAll(int id) override;
-  ListView* GetListView(int id) override;
+  Win32ListView* GetListView(int id) override;
   void AppendSystemMenuSeparator() override;
   void AppendSystemMenuItem(int command, std::string_view text) override;
   void SetIcon(int iconId, bool big) override;
