@@ -32,10 +32,12 @@ void CScheduleList::InsertColumns(std::span<const Column, kScheduleColumnCount> 
 // column holds its widest cell ("9999.12", repayment 4000, ten-digit amounts)
 // whole from 96 to 192 DPI, also in the wider font that Wine draws
 // "ＭＳ Ｐゴシック" with: 年月, 回 and the bonus layout's 利息 are a few pixels
-// wider than the classic layouts made them for that.
+// wider than the classic layouts made them for that. 日数, which holds two
+// digits, gives back what its caption can spare, so that the day-counted
+// layouts still fit their table without a horizontal scroll bar.
 void CScheduleList::SetupEqualPaymentColumns() {
   static constexpr Column kLayout[kScheduleColumnCount] = {
-      {"年月", 58},           {"日数", 40},       {"回", 37},
+      {"年月", 58},           {"日数", 36},       {"回", 37},
       {"元利合計（円）", 90}, {"利息（円）", 90}, {"返済元金（円）", 90},
       {"残り（円）", 90},
   };
@@ -44,7 +46,7 @@ void CScheduleList::SetupEqualPaymentColumns() {
 
 void CScheduleList::SetupEqualPrincipalColumns() {
   static constexpr Column kLayout[kScheduleColumnCount] = {
-      {"年月", 58},           {"日数", 40},       {"回", 37},
+      {"年月", 58},           {"日数", 36},       {"回", 37},
       {"返済元金（円）", 90}, {"利息（円）", 90}, {"元利合計（円）", 90},
       {"残り（円）", 90},
   };

@@ -129,7 +129,7 @@ class ScheduleListTest : public ::testing::Test {
 
 TEST_F(ScheduleListTest, LayoutsInsertSevenColumnsInOrder) {
   list.SetupEqualPaymentColumns();
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:58", "日数:40", "回:37", "元利合計（円）:90",
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:58", "日数:36", "回:37", "元利合計（円）:90",
                                                   "利息（円）:90", "返済元金（円）:90",
                                                   "残り（円）:90"}));
   // Column k goes in at position k.
@@ -138,7 +138,7 @@ TEST_F(ScheduleListTest, LayoutsInsertSevenColumnsInOrder) {
 
   list.ClearTable();
   list.SetupEqualPrincipalColumns();
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:58", "日数:40", "回:37", "返済元金（円）:90",
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"年月:58", "日数:36", "回:37", "返済元金（円）:90",
                                                   "利息（円）:90", "元利合計（円）:90",
                                                   "残り（円）:90"}));
   list.ClearTable();
