@@ -1,5 +1,6 @@
 #include "core/text_format.h"
 
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -7,12 +8,33 @@
 namespace core::format_detail {
 namespace {
 
-// The count of characters that std::to_chars writes for `value`.
-size_t IntegerSize(int value) {
-  const uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : value;
-  size_t digits = 1;
-  for (uint32_t power = 10; digits < 10 && magnitude >= power; power *= 10) ++digits;
-  return digits + (value < 0 ? 1 : 0);
+// The count of decimal digits of `magnitude`: from its bit width, which
+// leaves one step to take, without a loop over the digits.
+size_t DigitCount(uint32_t magnitude) {
+  static constexpr uint32_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                              100000, 1000000, 10000000, 100000000, 1000000000};
+  // 1233 / 4096 is just above log10(2).
+  const size_t guess = static_cast<size_t>(std::bit_width(magnitude | 1u)) * 1233 >> 12;
+  return guess + (magnitude >= kPowersOfTen[guess] ? 1 : 0);
+}
+
+// Writes the digits of `magnitude` so that they end just before `end`, two
+// at a time.
+void WriteDigitsBefore(char* end, uint32_t magnitude) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  while (magnitude >= 100) {
+    end -= 2;
+    std::memcpy(end, kPairs + magnitude % 100 * 2, 2);
+    magnitude /= 100;
+  }
+  if (magnitude >= 10) {
+    std::memcpy(end - 2, kPairs + magnitude * 2, 2);
+  } else {
+    end[-1] = static_cast<char>('0' + magnitude);
+  }
 }
 
 // Writes blanks at `to` up to `width` before a text of `size` characters;
@@ -32,9 +54,14 @@ char* WriteConversion(char* to, const Conversion& conversion, const Argument& ar
   switch (conversion.kind) {
     case Kind::Integer: {
       // Straight into place: numbers are most of what a table or a report holds.
-      const size_t size = IntegerSize(argument.integer);
+      const int value = argument.integer;
+      const uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value)
+                                           : static_cast<uint32_t>(value);
+      const size_t size = DigitCount(magnitude) + (value < 0 ? 1 : 0);
       to = WriteBlanks(to, size, conversion.width);
-      return std::to_chars(to, to + size, argument.integer).ptr;
+      if (value < 0) *to = '-';
+      WriteDigitsBefore(to + size, magnitude);
+      return to + size;
     }
     case Kind::Character:
       to = WriteBlanks(to, 1, conversion.width);

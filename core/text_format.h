@@ -1,7 +1,8 @@
 // printf-style formats for table cells and report lines, written without
 // printf: the bytes are those that the C library's snprintf writes for the same
-// format and values, at a fraction of its cost (integers through
-// std::to_chars, reals through its exactly rounded fixed notation).
+// format and values, at a fraction of its cost (integers written two digits
+// at a time straight into place, reals through std::to_chars's exactly rounded
+// fixed notation).
 //
 // A format is text with conversions "%[width][.precision]CONVERSION" and "%%"
 // for a percent sign, where CONVERSION is d (an int), c (a char), or f or lf
