@@ -8,14 +8,17 @@
 namespace core::format_detail {
 namespace {
 
-// The count of decimal digits of `magnitude`: from its bit width, which
-// leaves one step to take, without a loop over the digits.
+// The count of decimal digits of `magnitude` (one for 0): from its bit width,
+// which leaves one step to take, without a loop over the digits.
 size_t DigitCount(uint32_t magnitude) {
   static constexpr uint32_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
                                               100000, 1000000, 10000000, 100000000, 1000000000};
+  // Setting the lowest bit makes 0 count as 1 and changes no other count: the
+  // largest number of each count of digits, 10^k − 1, is odd.
+  const uint32_t m = magnitude | 1u;
   // 1233 / 4096 is just above log10(2).
-  const size_t guess = static_cast<size_t>(std::bit_width(magnitude | 1u)) * 1233 >> 12;
-  return guess + (magnitude >= kPowersOfTen[guess] ? 1 : 0);
+  const size_t guess = static_cast<size_t>(std::bit_width(m)) * 1233 >> 12;
+  return guess + (m >= kPowersOfTen[guess] ? 1 : 0);
 }
 
 // Writes the digits of `magnitude` so that they end just before `end`, two

@@ -156,6 +156,8 @@ TEST(TextFormat, AnyWidthAndPrecisionWritesWhatPrintfWrites) {
   testing_support::Dice dice(56);
   for (int width = 0; width <= 14; ++width) {
     const std::string size = width > 0 ? std::to_string(width) : "";
+    // Zero has a digit of its own, written within its bounds.
+    ExpectAsPrintf("|%" + size + "d|", 0);
     for (int draw = 0; draw < 300; ++draw) {
       ExpectAsPrintf("%" + size + "d", dice.AnyInt());
       ExpectAsPrintf("%" + size + "c", static_cast<char>(dice.Between(32, 126)));
