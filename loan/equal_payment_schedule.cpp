@@ -1,37 +1,12 @@
 #include "loan/equal_payment_schedule.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/checked_math.h"
-#include "core/tiny_rate.h"
 #include "loan/calendar.h"
+#include "loan/installment.h"
 
 namespace loan {
-namespace {
-
-// The installment before it is truncated: the annuity payment of `balance`
-// over `count` repayments at the monthly rate; the balance over the count at
-// a rate of 0.
-double Installment(const LoanStart& start, int64_t balance, int count) {
-  const double b = static_cast<double>(balance);
-  const double r = start.rate;
-  const double n = static_cast<double>(count);
-  if (r == 0.0) return static_cast<double>(balance / count);  // no interest at all
-
-  double t;
-  if (core::IsTinyRate(start.ratePercent)) {
-    // The same 1 − (1 + q)^−n without subtracting two numbers close to 1.
-    const double q = start.monthly ? r : r / 12.0;
-    t = -std::expm1(-n * std::log1p(q));
-  } else {
-    const double g = start.monthly ? std::pow(1.0 + r, n) : std::pow(r / 12.0 + 1.0, n);
-    t = 1.0 - 1.0 / g;
-  }
-  return start.monthly ? b * r / t : b * r / 12.0 / t;
-}
-
-}  // namespace
 
 core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput& input,
                                                                 const Prepayments& prepayments) {
@@ -40,7 +15,8 @@ core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput&
   const LoanStart& start = std::get<LoanStart>(started);
 
   core::AmountGuard amount;
-  const int32_t installment = amount.Trunc(Installment(start, start.loan, start.count));
+  const int32_t installment = amount.Trunc(
+      EqualInstallment(start.monthly, start.ratePercent, start.loan, start.count));
   if (amount.Overflowed()) return core::kOverflow;
 
   std::vector<Prepayment> early = prepayments.sums;
@@ -116,7 +92,8 @@ core::Outcome<EqualPaymentSchedule> ComputeEqualPaymentSchedule(const LoanInput&
     balance -= paid;
     if (balance == 0) break;  // paid off early
     if (prepayments.method == kLowerInstallment) {
-      a = amount.Trunc(Installment(start, balance, start.count - i));
+      a = amount.Trunc(
+          EqualInstallment(start.monthly, start.ratePercent, balance, start.count - i));
       if (amount.Overflowed()) return core::kOverflow;
     }
   }
