@@ -8,6 +8,12 @@
 
 namespace core {
 
+// The years and months that the date fields accept.
+inline constexpr int kMinYear = 0;
+inline constexpr int kMaxYear = 3000;
+inline constexpr int kMinMonth = 1;
+inline constexpr int kMaxMonth = 12;
+
 // year × 12 + month, in 64 bits: any int year and month fit, including those a
 // field reported as out of range but that still reach the calculation.
 constexpr int64_t MonthIndex(int year, int month) { return int64_t{year} * 12 + month; }

@@ -4,6 +4,7 @@
 
 #include "core/checked_math.h"
 #include "core/month_index.h"
+#include "core/units.h"
 #include "res/texts.h"
 
 namespace deposit {
@@ -56,7 +57,7 @@ double Compound(double onePlusRate, int64_t periods, double principal) {
 core::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDepositInput& input) {
   // Whole yen, held as a real: a principal beyond 32 bits is caught by the
   // overflow check of the amounts below.
-  const double principal = std::trunc(input.depositAmount * 10000.0);
+  const double principal = std::trunc(core::ManToYen(input.depositAmount));
   const double t = input.taxRate / 100.0;
   const double r = RateOf(input);
 
@@ -91,7 +92,7 @@ core::Outcome<CompoundDepositResult> ComputeCompoundDeposit(const CompoundDeposi
   CompoundDepositResult result;
   result.periodCount = static_cast<int32_t>(periods);
   result.interest = *interest;
-  result.maturityTotal = net / 10000.0;
+  result.maturityTotal = static_cast<int64_t>(net);  // within the limit
   // Both amounts passed the check, so both and their difference fit 32 bits.
   result.tax = static_cast<int32_t>(gross) - static_cast<int32_t>(net);
   result.endYear = *endYear;

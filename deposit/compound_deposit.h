@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/outcome.h"
+#include "deposit/interest_tax.h"
 
 namespace deposit {
 
@@ -29,7 +30,7 @@ struct CompoundDepositResult {
   int32_t periodCount = 0;     // whole compounding periods
   int32_t interest = 0;        // after tax, yen
   int32_t tax = 0;             // yen
-  double maturityTotal = 0.0;  // principal plus after-tax interest, 万円
+  int64_t maturityTotal = 0;   // principal plus after-tax interest, yen
   // The maturity moved back to the end of the last whole period (monthly
   // compounding keeps the maturity as entered).
   int32_t endYear = 0, endMonth = 1;

@@ -1,6 +1,8 @@
 #include "deposit/compound_deposit_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
+#include "core/units.h"
 #include "res/ids.h"
 #include "ui/data_exchange.h"
 
@@ -50,21 +52,21 @@ void CCompoundDepositDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kInterest, m_nInterest);
   DDV_MinMaxInt(dx, m_nInterest, 0, core::kAmountLimit);
   DDX_Text(dx, id::kEndYear, m_nEndYear);
-  DDV_MinMaxInt(dx, m_nEndYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nEndYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kEndMonth, m_nEndMonth);
-  DDV_MinMaxInt(dx, m_nEndMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nEndMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kHalfYearRate, m_dHalfYearRate);
   DDV_MinMaxDouble(dx, m_dHalfYearRate, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kYearRate, m_dYearRate);
   DDV_MinMaxDouble(dx, m_dYearRate, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kStartYear, m_nStartYear);
-  DDV_MinMaxInt(dx, m_nStartYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nStartYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kStartMonth, m_nStartMonth);
-  DDV_MinMaxInt(dx, m_nStartMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nStartMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kPeriodCount, m_nPeriodCount);
   DDV_MinMaxInt(dx, m_nPeriodCount, 0, kMaxPeriodCount);
   DDX_Text(dx, id::kTaxRate, m_dTaxRate);
-  DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, kMaxTaxRate);
   DDX_Text(dx, id::kTax, m_nTax);
   DDV_MinMaxInt(dx, m_nTax, 0, core::kAmountLimit);
   DDX_Text(dx, id::kMonthRate, m_dMonthRate);
@@ -94,7 +96,7 @@ void CCompoundDepositDlg::OnCalc() {
   ApplyOutcome(ComputeCompoundDeposit(Input()), [this](const CompoundDepositResult& result) {
     m_nPeriodCount = result.periodCount;
     m_nInterest = result.interest;
-    m_dMaturityTotal = result.maturityTotal;
+    m_dMaturityTotal = core::ToMan(result.maturityTotal);
     m_nTax = result.tax;
     m_nEndYear = result.endYear;
     m_nEndMonth = result.endMonth;

@@ -5,6 +5,7 @@
 #include "core/checked_math.h"
 #include "core/month_index.h"
 #include "core/tiny_rate.h"
+#include "core/units.h"
 #include "res/texts.h"
 
 namespace deposit {
@@ -49,7 +50,7 @@ core::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
   const int64_t months =
       core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
   if (months < 0) return core::Warning{res::text::kPeriodSettingWrong};
-  const double installment = input.installment * 10000.0;  // yen, not truncated
+  const double installment = core::ManToYen(input.installment);  // not truncated
 
   const double gross = std::trunc(GrossMaturityAmount(input.annualYield, months, installment));
   const double paidIn = std::trunc(static_cast<double>(months) * installment);
@@ -59,14 +60,17 @@ core::Outcome<SavingsResult> ComputeCompoundSavings(const SavingsInput& input) {
 
   if (!core::WithinAmountLimit(gross) || !core::WithinAmountLimit(net)) return core::kOverflow;
   // The tax has no limit of its own; only a negative yield with a tax of 100 %
-  // can leave one beyond 32 bits after the checks above.
+  // can leave one beyond 32 bits after the checks above. The sum paid in is
+  // then as far from the limit, but fits 64 bits whatever the fields hold.
   const std::optional<int32_t> taxYen = core::TruncToInt32(tax);
-  if (!taxYen) return core::kOverflow;
+  const std::optional<int64_t> paidInYen = core::TruncToInt64(paidIn);
+  if (!taxYen || !paidInYen) return core::kOverflow;
 
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits
   result.tax = *taxYen;
-  result.maturityTotal = static_cast<double>(static_cast<int64_t>(gross) - *taxYen) / 10000.0;
+  result.maturityTotal = static_cast<int64_t>(gross) - *taxYen;
+  result.paidIn = *paidInYen;
   return result;
 }
 

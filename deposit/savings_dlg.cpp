@@ -1,5 +1,7 @@
 #include "deposit/savings_dlg.h"
 
+#include "core/month_index.h"
+#include "core/units.h"
 #include "ui/data_exchange.h"
 
 namespace deposit {
@@ -29,7 +31,7 @@ void CSavingsDlg::DoDataExchange(ui::CDataExchange& dx) {
   const SavingsControls& id = controls_;
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Text(dx, id.annualYield, m_dAnnualYield);
-  DDV_MinMaxDouble(dx, m_dAnnualYield, 0.0, 300.0);
+  DDV_MinMaxDouble(dx, m_dAnnualYield, 0.0, kMaxAnnualYield);
   DDX_Text(dx, id.interest, m_nInterest);
   DDV_MinMaxInt(dx, m_nInterest, 0, kSavingsFieldLimit);
   DDX_Text(dx, id.tax, m_nTax);
@@ -37,13 +39,13 @@ void CSavingsDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id.taxRate, m_dTaxRate);
   DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, kMaxTaxRate);
   DDX_Text(dx, id.endYear, m_nEndYear);
-  DDV_MinMaxInt(dx, m_nEndYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nEndYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id.endMonth, m_nEndMonth);
-  DDV_MinMaxInt(dx, m_nEndMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nEndMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id.startYear, m_nStartYear);
-  DDV_MinMaxInt(dx, m_nStartYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nStartYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id.startMonth, m_nStartMonth);
-  DDV_MinMaxInt(dx, m_nStartMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nStartMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id.installment, m_dInstallment);
   DDV_MinMaxDouble(dx, m_dInstallment, 0.0, kLimit);
   DDX_Text(dx, id.maturityTotal, m_dMaturityTotal);
@@ -65,7 +67,7 @@ SavingsInput CSavingsDlg::Input() const {
 void CSavingsDlg::OnCalc() {
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(compute_(Input()), [this](const SavingsResult& result) {
-    m_dMaturityTotal = result.maturityTotal;
+    m_dMaturityTotal = core::ToMan(result.maturityTotal);
     m_nTax = result.tax;
     m_nInterest = result.interest;
   });

@@ -4,15 +4,16 @@
 
 #include <cstdint>
 
+#include "deposit/interest_tax.h"
+
 namespace deposit {
 
 // The savings dialogs validate their large fields against this bound; their
 // overflow check still uses the common amount limit.
 inline constexpr int32_t kSavingsFieldLimit = 2147000000;
 
-// The highest tax rate in percent that the field accepts and the simple-interest
-// calculation checks again.
-inline constexpr double kMaxTaxRate = 100.0;
+// The highest annual yield in percent that the field accepts.
+inline constexpr double kMaxAnnualYield = 300.0;
 
 struct SavingsInput {
   double annualYield = 0.0;  // percent per year
@@ -23,9 +24,10 @@ struct SavingsInput {
 };
 
 struct SavingsResult {
-  int32_t interest = 0;        // after tax, yen
-  int32_t tax = 0;             // yen
-  double maturityTotal = 0.0;  // amount received at maturity, 万円
+  int32_t interest = 0;       // after tax, yen
+  int32_t tax = 0;            // yen
+  int64_t maturityTotal = 0;  // amount received at maturity, yen
+  int64_t paidIn = 0;         // the installments paid in, yen
 };
 
 }  // namespace deposit

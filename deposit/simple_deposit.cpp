@@ -4,13 +4,14 @@
 
 #include "core/checked_math.h"
 #include "core/month_index.h"
+#include "core/units.h"
 #include "res/texts.h"
 
 namespace deposit {
 
 core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input) {
   // The principal is held in whole yen; a deposit beyond 32 bits cannot be.
-  std::optional<int32_t> principal = core::TruncToInt32(input.depositAmount * 10000.0);
+  std::optional<int32_t> principal = core::TruncToInt32(core::ManToYen(input.depositAmount));
   if (!principal) return core::kOverflow;
 
   // Every month counts as 30 days. Wide arithmetic, since a month or year that
@@ -43,7 +44,7 @@ core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput
   SimpleDepositResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits
   result.tax = *taxYen;
-  result.maturityTotal = static_cast<double>(int64_t{result.interest} + *principal) / 10000.0;
+  result.maturityTotal = int64_t{result.interest} + *principal;
   return result;
 }
 

@@ -5,10 +5,15 @@
 #include <cstdint>
 
 #include "core/outcome.h"
+#include "deposit/interest_tax.h"
 
 namespace deposit {
 
 enum SimpleDepositRateMode { kAnnualRate = 0, kDailyRate = 1 };
+
+// The highest rates that the fields accept.
+inline constexpr double kMaxDepositAnnualRate = 100.0;  // percent per year
+inline constexpr double kMaxDailyRate = 1000.0;         // yen per 10,000 yen per day
 
 struct SimpleDepositInput {
   int rateMode = kAnnualRate;   // kAnnualRate, anything else reads the daily rate
@@ -23,7 +28,7 @@ struct SimpleDepositInput {
 struct SimpleDepositResult {
   int32_t interest = 0;        // after tax, yen
   int32_t tax = 0;             // yen
-  double maturityTotal = 0.0;  // principal plus after-tax interest, 万円
+  int64_t maturityTotal = 0;   // principal plus after-tax interest, yen
 };
 
 core::Outcome<SimpleDepositResult> ComputeSimpleDeposit(const SimpleDepositInput& input);

@@ -1,6 +1,8 @@
 #include "deposit/simple_deposit_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
+#include "core/units.h"
 #include "deposit/simple_deposit.h"
 #include "res/ids.h"
 #include "ui/data_exchange.h"
@@ -37,23 +39,23 @@ void CSimpleDepositDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kInterest, m_nInterest);
   DDV_MinMaxInt(dx, m_nInterest, 0, core::kAmountLimit);
   DDX_Text(dx, id::kDailyRate, m_dDailyRate);
-  DDV_MinMaxDouble(dx, m_dDailyRate, 0.0, 1000.0);
+  DDV_MinMaxDouble(dx, m_dDailyRate, 0.0, kMaxDailyRate);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kMaxDepositAnnualRate);
   DDX_Text(dx, id::kDepositAmount, m_dDepositAmount);
   DDV_MinMaxDouble(dx, m_dDepositAmount, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTaxRate, m_dTaxRate);
-  DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, 100.0);
+  DDV_MinMaxDouble(dx, m_dTaxRate, 0.0, kMaxTaxRate);
   DDX_Text(dx, id::kTax, m_nTax);
   DDV_MinMaxInt(dx, m_nTax, 0, core::kAmountLimit);
   DDX_Text(dx, id::kStartYear, m_nStartYear);
-  DDV_MinMaxInt(dx, m_nStartYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nStartYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kStartMonth, m_nStartMonth);
-  DDV_MinMaxInt(dx, m_nStartMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nStartMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kEndYear, m_nEndYear);
-  DDV_MinMaxInt(dx, m_nEndYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nEndYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kEndMonth, m_nEndMonth);
-  DDV_MinMaxInt(dx, m_nEndMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nEndMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kMaturityTotal, m_dMaturityTotal);
   DDV_MinMaxDouble(dx, m_dMaturityTotal, 0.0, core::kAmountLimit);
   DDX_RadioGroup(dx, id::kRadioAnnualRate, id::kRadioDailyRate,
@@ -78,7 +80,7 @@ void CSimpleDepositDlg::OnCalc() {
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(ComputeSimpleDeposit(Input()), [this](const SimpleDepositResult& result) {
     m_nInterest = result.interest;
-    m_dMaturityTotal = result.maturityTotal;
+    m_dMaturityTotal = core::ToMan(result.maturityTotal);
     m_nTax = result.tax;
   });
 }

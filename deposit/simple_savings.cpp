@@ -4,6 +4,7 @@
 
 #include "core/checked_math.h"
 #include "core/month_index.h"
+#include "core/units.h"
 #include "res/texts.h"
 
 namespace deposit {
@@ -14,7 +15,7 @@ core::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
       core::MonthsBetween(input.startYear, input.startMonth, input.endYear, input.endMonth);
   if (months < 0) return core::Warning{res::text::kPeriodSettingWrong};
   const double n = static_cast<double>(months);
-  const double installment = input.installment * 10000.0;  // yen, not truncated
+  const double installment = core::ManToYen(input.installment);  // not truncated
   if (input.taxRate > kMaxTaxRate) return core::Warning{res::text::kTaxRateRange};
 
   const double paidIn = std::trunc(n * installment);
@@ -36,9 +37,9 @@ core::Outcome<SavingsResult> ComputeSimpleSavings(const SavingsInput& input) {
   SavingsResult result;
   result.interest = static_cast<int32_t>(net);  // within the limit, so it fits
   result.tax = static_cast<int32_t>(tax);
+  result.paidIn = static_cast<int64_t>(paidIn);  // within the limit
   // Each passed the limit alone; together they can pass 32 bits.
-  result.maturityTotal =
-      static_cast<double>(static_cast<int64_t>(paidIn) + result.interest) / 10000.0;
+  result.maturityTotal = result.paidIn + result.interest;
   return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/checked_math.h"
 #include "core/tiny_rate.h"
+#include "core/units.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
 
@@ -59,8 +60,8 @@ core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput
 
   // Both parts are whole yen; beyond 32 bits they cannot be held.
   core::AmountGuard amount;
-  const int32_t loan = amount(int64_t{in.loanAmount} * 10000);
-  const int32_t bonusPart = amount(int64_t{in.bonusPortion} * 10000);
+  const int32_t loan = amount(core::ManToYen(in.loanAmount));
+  const int32_t bonusPart = amount(core::ManToYen(in.bonusPortion));
   if (amount.Overflowed()) return core::kOverflow;
   if (loan < bonusPart) return core::Warning{res::text::kBonusPortionExceedsLoan};
   // Neither part can be repaid in no time, nor the bonus part without bonuses.
@@ -79,9 +80,8 @@ core::Outcome<BonusLoanCalcResult> ComputeBonusLoanCalc(const BonusLoanCalcInput
   const int64_t total = int64_t{result.monthlyPayment} * in.years * 12 +
                         int64_t{result.bonusIncrease} * in.bonusCount * in.years;
   if (!core::WithinAmountLimit(total)) return core::kOverflow;
-  result.bonusMonthPayment =
-      static_cast<double>(int64_t{result.bonusIncrease} + result.monthlyPayment) / 10000.0;
-  result.totalPayment = static_cast<double>(total) / 10000.0;
+  result.bonusMonthPayment = int64_t{result.bonusIncrease} + result.monthlyPayment;
+  result.totalPayment = total;
   return result;
 }
 

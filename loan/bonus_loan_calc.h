@@ -25,8 +25,8 @@ struct BonusLoanCalcInput {
 struct BonusLoanCalcResult {
   int32_t monthlyPayment = 0;     // yen
   int32_t bonusIncrease = 0;      // yen added in a bonus month
-  double bonusMonthPayment = 0.0; // 万円
-  double totalPayment = 0.0;      // 万円
+  int64_t bonusMonthPayment = 0;  // yen, the two together
+  int64_t totalPayment = 0;       // yen
 };
 
 // A value outside what its field accepts gives core::kAlreadyReported: the field

@@ -1,6 +1,7 @@
 #include "loan/bonus_loan_calc_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/units.h"
 #include "res/ids.h"
 #include "ui/data_exchange.h"
 
@@ -63,8 +64,8 @@ void CBonusLoanCalcDlg::OnCalc() {
   ApplyOutcome(ComputeBonusLoanCalc(Input()), [this](const BonusLoanCalcResult& result) {
     m_nMonthlyPayment = result.monthlyPayment;
     m_nBonusIncrease = result.bonusIncrease;
-    m_dBonusMonthPayment = result.bonusMonthPayment;
-    m_dTotalPayment = result.totalPayment;
+    m_dBonusMonthPayment = core::ToMan(result.bonusMonthPayment);
+    m_dTotalPayment = core::ToMan(result.totalPayment);
   });
 }
 

@@ -8,6 +8,7 @@
 #include "core/checked_math.h"
 #include "core/month_index.h"
 #include "core/tiny_rate.h"
+#include "core/units.h"
 #include "loan/annuity.h"
 #include "res/texts.h"
 
@@ -131,7 +132,7 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   if (!DatesShowable(terms.firstCounter, terms.installments)) return core::kAlreadyReported;
 
   core::AmountGuard amount;
-  terms.loan = amount(int64_t{in.loanAmount} * 10000);
+  terms.loan = amount(core::ManToYen(in.loanAmount));
   if (amount.Overflowed()) return core::kOverflow;
   terms.monthlyRate = in.annualRate / 1200.0;
 
@@ -156,7 +157,7 @@ core::Outcome<BonusLoanSchedule> ComputeBonusLoanSchedule(const BonusLoanSimInpu
   const int64_t c = static_cast<int64_t>(terms.bonusInstallments.size());
   if (c == 0) return core::Warning{res::text::kNoBonusInTerm};
 
-  terms.bonusPayment = amount.Trunc(in.bonusMonthPayment * 10000.0);
+  terms.bonusPayment = amount.Trunc(core::ManToYen(in.bonusMonthPayment));
   // b × c is compared whole: a product past 32 bits is an overflow, never a wrap.
   const int32_t allBonuses = amount(terms.bonusPayment * c);
   if (amount.Overflowed()) return core::kOverflow;

@@ -1,6 +1,8 @@
 #include "loan/bonus_loan_sim_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
+#include "core/units.h"
 #include "loan/bonus_loan_report.h"
 #include "loan/schedule_cells.h"
 #include "res/ids.h"
@@ -42,13 +44,13 @@ void CBonusLoanSimDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kBonusMonthPayment, m_dBonusMonthPayment);
   DDV_MinMaxDouble(dx, m_dBonusMonthPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
-  DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nRepayStartYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kBonusCount, m_nBonusCount);
   DDV_MinMaxInt(dx, m_nBonusCount, kSimMinBonusCount, kSimMaxBonusCount);
   DDX_Text(dx, id::kLoanYear, m_nLoanYear);
-  DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nLoanYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
-  DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nLoanMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
   DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kSimMaxRate);
   DDX_Text(dx, id::kPeriod, m_nPeriod);
@@ -60,12 +62,12 @@ void CBonusLoanSimDlg::DoDataExchange(ui::CDataExchange& dx) {
   const int monthIds[3] = {id::kBonusMonth1, id::kBonusMonth2, id::kBonusMonth3};
   for (int k = 0; k < 3; ++k) {
     DDX_Text(dx, monthIds[k], m_nBonusMonth[k]);
-    DDV_MinMaxInt(dx, m_nBonusMonth[k], 1, 12);
+    DDV_MinMaxInt(dx, m_nBonusMonth[k], core::kMinMonth, core::kMaxMonth);
   }
   DDX_Text(dx, id::kLoanAmount, m_nLoanAmount);
   DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, id::kRepayStartMonth, m_nRepayStartMonth);
-  DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nRepayStartMonth, core::kMinMonth, core::kMaxMonth);
   DDX_RadioGroup(dx, id::kRadioYears, id::kRadioMonths,
                  m_nPeriodMode == kPeriodInYears ? id::kRadioYears : id::kRadioMonths);
 }
@@ -93,8 +95,8 @@ void CBonusLoanSimDlg::OnCalc() {
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(ComputeBonusLoanSchedule(Input()), [this](const BonusLoanSchedule& schedule) {
     m_list.AddRows(BonusTableRows(schedule.rows));
-    m_dTotalInterest = schedule.totalInterest / 10000.0;
-    m_dTotalPayment = schedule.grandTotal / 10000.0;
+    m_dTotalInterest = core::ToMan(schedule.totalInterest);
+    m_dTotalPayment = core::ToMan(schedule.grandTotal);
   });
 }
 

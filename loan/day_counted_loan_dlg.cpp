@@ -1,6 +1,7 @@
 #include "loan/day_counted_loan_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
 #include "loan/calendar.h"
 #include "ui/data_exchange.h"
 
@@ -50,19 +51,19 @@ void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx,
   DDX_Text(dx, ids.loanAmount, m_nLoanAmount);
   DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
   DDX_Text(dx, ids.annualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 200.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kMaxAnnualRate);
   DDX_Text(dx, ids.monthRate, m_dMonthRate);
-  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, 400.0);
+  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, kMaxMonthRate);
   DDX_Text(dx, ids.repayStartMonth, m_nRepayStartMonth);
-  DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nRepayStartMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, ids.repayStartYear, m_nRepayStartYear);
-  DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nRepayStartYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, ids.paymentCount, m_nPaymentCount);
   DDV_MinMaxInt(dx, m_nPaymentCount, 1, kMaxPaymentCount);
   DDX_Text(dx, ids.loanYear, m_nLoanYear);
-  DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nLoanYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, ids.loanMonth, m_nLoanMonth);
-  DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nLoanMonth, core::kMinMonth, core::kMaxMonth);
 }
 
 void CDayCountedLoanDlg::ExchangeRateRadios(ui::CDataExchange& dx) {

@@ -1,6 +1,7 @@
 #include "loan/equal_payment_loan_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/units.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
 #include "loan/schedule_cells.h"
@@ -52,8 +53,8 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
 void CEqualPaymentLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPaymentSchedule(Input()), [this](const EqualPaymentSchedule& schedule) {
     m_list.AddRows(EqualPaymentTableRows(schedule.rows));
-    m_dTotalPrincipal = schedule.totalPrincipal / 10000.0;
-    m_dTotalInterest = schedule.totalInterest / 10000.0;
+    m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
+    m_dTotalInterest = core::ToMan(schedule.totalInterest);
   });
 }
 

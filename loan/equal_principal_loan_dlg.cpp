@@ -1,6 +1,8 @@
 #include "loan/equal_principal_loan_dlg.h"
 
 #include "core/checked_math.h"
+#include "core/month_index.h"
+#include "core/units.h"
 #include "loan/equal_principal_report.h"
 #include "loan/equal_principal_schedule.h"
 #include "loan/schedule_cells.h"
@@ -45,17 +47,17 @@ void CEqualPrincipalLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   DDX_Text(dx, id::kPaymentCount, m_nPaymentCount);
   DDV_MinMaxInt(dx, m_nPaymentCount, 1, kMaxPaymentCount);
   DDX_Text(dx, id::kRepayStartYear, m_nRepayStartYear);
-  DDV_MinMaxInt(dx, m_nRepayStartYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nRepayStartYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kAnnualRate, m_dAnnualRate);
-  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, 200.0);
+  DDV_MinMaxDouble(dx, m_dAnnualRate, 0.0, kMaxAnnualRate);
   DDX_Text(dx, id::kRepayStartMonth, m_nRepayStartMonth);
-  DDV_MinMaxInt(dx, m_nRepayStartMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nRepayStartMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kMonthRate, m_dMonthRate);
-  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, 400.0);
+  DDV_MinMaxDouble(dx, m_dMonthRate, 0.0, kMaxMonthRate);
   DDX_Text(dx, id::kLoanYear, m_nLoanYear);
-  DDV_MinMaxInt(dx, m_nLoanYear, 0, 3000);
+  DDV_MinMaxInt(dx, m_nLoanYear, core::kMinYear, core::kMaxYear);
   DDX_Text(dx, id::kLoanMonth, m_nLoanMonth);
-  DDV_MinMaxInt(dx, m_nLoanMonth, 1, 12);
+  DDV_MinMaxInt(dx, m_nLoanMonth, core::kMinMonth, core::kMaxMonth);
   DDX_Text(dx, id::kTotalPayment, m_dTotalPayment);
   DDV_MinMaxDouble(dx, m_dTotalPayment, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
@@ -67,8 +69,8 @@ void CEqualPrincipalLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPrincipalSchedule(Input()),
                [this](const EqualPrincipalSchedule& schedule) {
                  m_list.AddRows(EqualPrincipalTableRows(schedule.rows));
-                 m_dTotalPayment = schedule.totalPayment / 10000.0;
-                 m_dTotalInterest = schedule.totalInterest / 10000.0;
+                 m_dTotalPayment = core::ToMan(schedule.totalPayment);
+                 m_dTotalInterest = core::ToMan(schedule.totalInterest);
                });
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/checked_math.h"
 #include "core/month_index.h"
+#include "core/units.h"
 #include "loan/calendar.h"
 #include "res/texts.h"
 
@@ -35,7 +36,7 @@ core::Outcome<LoanStart> StartLoan(const LoanInput& input) {
   loan.firstCounter = counter;
 
   core::AmountGuard amount;
-  loan.loan = amount(int64_t{input.loanAmount} * 10000);
+  loan.loan = amount(core::ManToYen(input.loanAmount));
   const double b = static_cast<double>(loan.loan);
   const double r = loan.rate;
   const double d = static_cast<double>(deferralMonths);

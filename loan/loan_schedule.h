@@ -13,6 +13,9 @@ enum LoanRateMode { kAnnualRate = 0, kMonthRate = 1 };
 
 // The largest number of repayments a schedule has.
 inline constexpr int kMaxPaymentCount = 4000;
+// The highest rates, in percent, that the fields accept.
+inline constexpr double kMaxAnnualRate = 200.0;
+inline constexpr double kMaxMonthRate = 400.0;
 
 struct LoanInput {
   int rateMode = kAnnualRate;  // kMonthRate reads monthRate, anything else annualRate

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/checked_math.h"
+#include "core/units.h"
 #include "loan/equal_payment_report.h"
 #include "loan/schedule_cells.h"
 #include "res/ids.h"
@@ -97,10 +98,10 @@ void CPrepaymentLoanDlg::ShowSchedule() {
                [this](const PrepaymentSchedule& prepayment) {
                  const EqualPaymentSchedule& schedule = prepayment.schedule;
                  m_list.AddRows(EqualPaymentTableRows(schedule.rows));
-                 m_dTotalInterest = schedule.totalInterest / 10000.0;
-                 m_dTotalPrincipal = schedule.totalPrincipal / 10000.0;
-                 m_dTotalPrepaid = schedule.totalPrepaid / 10000.0;
-                 m_dInterestSaved = prepayment.interestSaved / 10000.0;
+                 m_dTotalInterest = core::ToMan(schedule.totalInterest);
+                 m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
+                 m_dTotalPrepaid = core::ToMan(schedule.totalPrepaid);
+                 m_dInterestSaved = core::ToMan(prepayment.interestSaved);
                  m_nRepaymentCount = prepayment.repaymentCount;
                  m_nFinalInstallment = schedule.finalInstallment;
                });

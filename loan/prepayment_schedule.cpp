@@ -1,6 +1,7 @@
 #include "loan/prepayment_schedule.h"
 
 #include "core/checked_math.h"
+#include "core/units.h"
 #include "res/texts.h"
 
 namespace loan {
@@ -14,7 +15,7 @@ core::Outcome<PrepaymentSchedule> ComputePrepaymentSchedule(const PrepaymentInpu
     if (entry.after < 1) return core::Warning{res::text::kPrepaymentNeedsNumber};
     if (entry.after >= input.loan.paymentCount)
       return core::Warning{res::text::kPrepaymentBeyondTerm};
-    prepayments.sums.push_back({entry.after, int64_t{entry.amount} * 10000});
+    prepayments.sums.push_back({entry.after, core::ManToYen(entry.amount)});
   }
 
   core::Outcome<EqualPaymentSchedule> with = ComputeEqualPaymentSchedule(input.loan, prepayments);

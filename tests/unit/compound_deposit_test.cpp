@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "core/units.h"
 #include "res/texts.h"
 #include "tests/unit/outcome_test_support.h"
 
@@ -76,7 +77,7 @@ TEST(ComputeCompoundDeposit, KnownDeposits) {
     EXPECT_EQ(result.periodCount, c.periods);
     EXPECT_EQ(result.interest, c.interest);
     EXPECT_EQ(result.tax, c.tax);
-    EXPECT_EQ(result.maturityTotal, c.total);
+    EXPECT_EQ(core::ToMan(result.maturityTotal), c.total);
     EXPECT_EQ(result.endYear, c.endYear);
     EXPECT_EQ(result.endMonth, c.endMonth);
   }
@@ -106,7 +107,7 @@ TEST(ComputeCompoundDeposit, OverflowCheckIsOnTheTruncatedAmounts) {
   EXPECT_EQ(WarningOf(Deposit(500000, 2000, 1, 2000, 1, kYearly, 0, 0)), res::text::kOverflow);
   // 214748.3600001 万円 is 2147483600 yen after truncation, the largest amount
   // that passes; 214748.3601 万円 is 2147483601 yen.
-  EXPECT_EQ(Ok(Deposit(214748.3600001, 2000, 1, 2000, 1, kYearly, 1, 20)).maturityTotal,
+  EXPECT_EQ(core::ToMan(Ok(Deposit(214748.3600001, 2000, 1, 2000, 1, kYearly, 1, 20)).maturityTotal),
             214748.36);
   EXPECT_EQ(WarningOf(Deposit(214748.3601, 2000, 1, 2000, 1, kYearly, 1, 20)),
             res::text::kOverflow);
@@ -120,7 +121,7 @@ TEST(ComputeCompoundDeposit, TaxAbove100IsUsedAsWritten) {
   CompoundDepositResult result = Ok(Deposit(100, 2000, 4, 2005, 4, kYearly, 1, 150));
   EXPECT_EQ(result.interest, -24752);
   EXPECT_EQ(result.tax, 75762);
-  EXPECT_EQ(result.maturityTotal, 97.5248);
+  EXPECT_EQ(core::ToMan(result.maturityTotal), 97.5248);
 }
 
 TEST(ComputeCompoundDeposit, PeriodCountBeyondItsFieldIsAnOverflow) {

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "core/units.h"
 #include "res/texts.h"
 #include "tests/unit/savings_test_support.h"
 
@@ -44,9 +45,10 @@ TEST(ComputeCompoundSavings, OverflowChecksGrossAmountAndNetInterest) {
   // No tax-rate check of its own: above 100 % the net interest turns negative.
   EXPECT_EQ(WarningOf(Savings(1, 2000, 1, 2001, 1, 1, 150)), res::text::kOverflow);
   // Without interest, a tax rate above 100 % takes nothing.
-  EXPECT_EQ(Ok(Savings(1, 2000, 1, 2001, 1, 0, 150)).maturityTotal, 12);
+  EXPECT_EQ(core::ToMan(Ok(Savings(1, 2000, 1, 2001, 1, 0, 150)).maturityTotal), 12);
   // 214748.3600001 万円 once at no yield is 2147483600 yen, the limit.
-  EXPECT_EQ(Ok(Savings(214748.3600001, 2000, 1, 2000, 2, 0, 0)).maturityTotal, 214748.36);
+  EXPECT_EQ(core::ToMan(Ok(Savings(214748.3600001, 2000, 1, 2000, 2, 0, 0)).maturityTotal),
+            214748.36);
   EXPECT_EQ(WarningOf(Savings(214748.3601, 2000, 1, 2000, 2, 0, 0)), res::text::kOverflow);
 }
 

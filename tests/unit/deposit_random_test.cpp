@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/checked_math.h"
+#include "core/units.h"
 #include "core/month_index.h"
 #include "deposit/compound_deposit.h"
 #include "deposit/compound_deposit_dlg.h"
@@ -84,7 +85,7 @@ TEST(RandomCompoundDeposit, ValidInputsKeepTheInvariants) {
     // Principal, interest and tax make the gross amount, which passed the limit.
     const int64_t principal = static_cast<int64_t>(input.depositAmount * 10000.0);
     EXPECT_LE(principal + result->interest + result->tax, core::kAmountLimit);
-    EXPECT_EQ(std::llround(result->maturityTotal * 10000.0), principal + result->interest);
+    EXPECT_EQ(result->maturityTotal, principal + result->interest);
     // The maturity is a valid month at the end of the last whole period.
     const int64_t maturity = core::MonthIndex(result->endYear, result->endMonth);
     EXPECT_GE(result->endMonth, 1);
@@ -115,7 +116,7 @@ TEST(RandomCompoundDeposit, AnyInputIsSafe) {
     if (const auto* result = std::get_if<CompoundDepositResult>(&outcome)) {
       EXPECT_GE(result->periodCount, 0);
       EXPECT_LE(result->periodCount, kMaxPeriodCount);
-      EXPECT_TRUE(core::WithinAmountLimit(result->maturityTotal * 10000.0));
+      EXPECT_TRUE(core::WithinAmountLimit(result->maturityTotal));
     } else {
       const std::string_view text = WarningOf(outcome);
       EXPECT_TRUE(text == res::text::kPeriodWrong || text == res::text::kOverflow) << text;
@@ -182,8 +183,7 @@ TEST(RandomSavings, ValidInputsKeepTheInvariants) {
       EXPECT_GE(result->interest, 0);
       EXPECT_GE(result->tax, 0);
       EXPECT_LE(result->tax, result->interest + int64_t{result->tax});
-      EXPECT_EQ(std::llround(result->maturityTotal * 10000.0),
-                static_cast<int64_t>(paidIn) + result->interest);
+      EXPECT_EQ(result->maturityTotal, static_cast<int64_t>(paidIn) + result->interest);
     }
     // Compound interest is never less than simple interest, but for the yen
     // that the two truncations may each drop.
@@ -220,7 +220,7 @@ TEST(RandomSavings, AnyInputIsSafe) {
     for (const auto& outcome : {ComputeSimpleSavings(input), ComputeCompoundSavings(input)}) {
       if (const auto* result = std::get_if<SavingsResult>(&outcome)) {
         EXPECT_TRUE(core::WithinAmountLimit(int64_t{result->interest}));
-        EXPECT_TRUE(std::isfinite(result->maturityTotal));
+        EXPECT_TRUE(std::isfinite(core::ToMan(result->maturityTotal)));
       } else {
         const std::string_view text = WarningOf(outcome);
         EXPECT_TRUE(text == res::text::kPeriodSettingWrong || text == res::text::kTaxRateRange ||

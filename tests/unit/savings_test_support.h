@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/units.h"
 #include "deposit/savings_plan.h"
 #include "tests/unit/outcome_test_support.h"
 
@@ -35,7 +36,7 @@ void ExpectResults(Compute compute, std::initializer_list<SavingsCase> cases) {
     deposit::SavingsResult result = ResultOf(compute(c.input));
     EXPECT_EQ(result.interest, c.interest);
     EXPECT_EQ(result.tax, c.tax);
-    EXPECT_EQ(result.maturityTotal, c.total);
+    EXPECT_EQ(core::ToMan(result.maturityTotal), c.total);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "core/units.h"
 #include "res/texts.h"
 #include "tests/unit/outcome_test_support.h"
 
@@ -56,7 +57,7 @@ TEST(ComputeSimpleDeposit, KnownDeposits) {
     SimpleDepositResult result = Ok(c.input);
     EXPECT_EQ(result.interest, c.interest);
     EXPECT_EQ(result.tax, c.tax);
-    EXPECT_EQ(result.maturityTotal, c.total);
+    EXPECT_EQ(core::ToMan(result.maturityTotal), c.total);
   }
 }
 
@@ -76,7 +77,7 @@ TEST(ComputeSimpleDeposit, OverflowCheckIsOnTheRealBeforeTruncation) {
   SimpleDepositResult atLimit =
       Ok(Deposit(214748.3600001, 2000, 1, 2000, 2, 333.3333333333333, 0, kDailyRate));
   EXPECT_EQ(atLimit.interest, 2147483599);
-  EXPECT_EQ(atLimit.maturityTotal, (2147483599.0 + 2147483600.0) / 10000.0);
+  EXPECT_EQ(core::ToMan(atLimit.maturityTotal), (2147483599.0 + 2147483600.0) / 10000.0);
   EXPECT_EQ(WarningOf(Deposit(214748.3600001, 2000, 1, 2000, 2, 333.33333333334, 0, kDailyRate)),
             res::text::kOverflow);
 }
@@ -94,7 +95,7 @@ TEST(ComputeSimpleDeposit, TaxAbove100MakesNetInterestNegative) {
 
 TEST(ComputeSimpleDeposit, PrincipalBeyond32BitsIsAnOverflowNotAWrap) {
   // 214748.3647 万円 is the largest principal a 32-bit yen amount can hold.
-  EXPECT_EQ(Ok(Deposit(214748.3647, 2000, 1, 2000, 1, 0, 0)).maturityTotal, 214748.3647);
+  EXPECT_EQ(core::ToMan(Ok(Deposit(214748.3647, 2000, 1, 2000, 1, 0, 0)).maturityTotal), 214748.3647);
   EXPECT_EQ(WarningOf(Deposit(214748.3648, 2000, 1, 2000, 1, 0, 0)), res::text::kOverflow);
   EXPECT_EQ(WarningOf(Deposit(2147483600, 2000, 1, 2000, 1, 0, 0)), res::text::kOverflow);
 }
@@ -103,8 +104,8 @@ TEST(ComputeSimpleDeposit, MaturityTotalDoesNotWrapWhenInterestAndPrincipalAreLa
   // Principal near the 32-bit top plus a large interest: the sum passes 2^31.
   SimpleDepositResult result = Ok(Deposit(214748.3647, 2000, 1, 2000, 2, 100, 0, kDailyRate));
   EXPECT_GT(result.interest, 0);
-  EXPECT_EQ(result.maturityTotal, (int64_t{result.interest} + 2147483647) / 10000.0);
-  EXPECT_GT(result.maturityTotal, 214748.3647);
+  EXPECT_EQ(result.maturityTotal, int64_t{result.interest} + 2147483647);
+  EXPECT_GT(result.maturityTotal, 2147483647);
 }
 
 TEST(ComputeSimpleDeposit, AbsurdInputsNeverReachAnIntegerConversion) {

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "core/units.h"
 #include "res/texts.h"
 #include "tests/unit/savings_test_support.h"
 
@@ -48,7 +49,8 @@ TEST(ComputeSimpleSavings, TaxRateAbove100IsRefused) {
 TEST(ComputeSimpleSavings, OverflowChecksPrincipalInterestAndTax) {
   EXPECT_EQ(WarningOf(Savings(100000, 1990, 1, 2020, 1, 1, 20)), res::text::kOverflow);
   // 214748.3600001 万円 once is 2147483600 yen paid in, the limit; one yen more fails.
-  EXPECT_EQ(Ok(Savings(214748.3600001, 2000, 1, 2000, 2, 0, 0)).maturityTotal, 214748.36);
+  EXPECT_EQ(core::ToMan(Ok(Savings(214748.3600001, 2000, 1, 2000, 2, 0, 0)).maturityTotal),
+            214748.36);
   EXPECT_EQ(WarningOf(Savings(214748.3601, 2000, 1, 2000, 2, 0, 0)), res::text::kOverflow);
   // A negative yield (reported by the field exchange, then used) makes the net
   // interest negative; a negative tax rate makes the tax negative.
@@ -61,7 +63,7 @@ TEST(ComputeSimpleSavings, MaturityTotalOfTwoLargeAmountsDoesNotWrap) {
   // but their sum is beyond 32 bits.
   SavingsResult result = Ok(Savings(214748.3600001, 2000, 1, 2000, 2, 1, 0));
   EXPECT_EQ(result.interest, 1789569);
-  EXPECT_EQ(result.maturityTotal, 214927.3169);
+  EXPECT_EQ(core::ToMan(result.maturityTotal), 214927.3169);
 }
 
 TEST(ComputeSimpleSavings, ValuesThatAreNotNumbersAreOverflows) {
