@@ -44,9 +44,11 @@ class Plan {
 core::Outcome<SavingsGoalResult> ComputeSavingsGoal(const SavingsGoalInput& in) {
   if (std::isnan(in.goal)) return core::kAlreadyReported;
   const Plan plan(in);
-  const double goalYen = core::ManToYen(in.goal);
-  auto reaches = [goalYen](const SavingsResult& r) {
-    return static_cast<double>(r.maturityTotal) >= goalYen;  // exact below 2^53
+  // The amount received against the goal as their fields show them, in 万円:
+  // a plan that pays out exactly the goal typed reaches it, whatever the
+  // rounding of goal × 10000 would have made of it.
+  auto reaches = [goal = in.goal](const SavingsResult& r) {
+    return core::ToMan(r.maturityTotal) >= goal;
   };
 
   // Nothing paid in: the calculator's own checks (period, tax rate), which do

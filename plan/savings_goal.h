@@ -33,7 +33,7 @@ struct SavingsGoalResult {
 
 // X reaches the goal when the savings calculator, its installment field
 // holding X ÷ 10000, computes a plan whose principal paid in plus net interest
-// is at least goal × 10000 yen.
+// is at least the goal: compared in 万円, as the fields show both.
 //
 // The calculator's own warnings come first. A goal of 0 (or less) gives X = 0.
 // A period without installments cannot reach any other goal; nor can a plan
