@@ -56,7 +56,9 @@ core::Outcome<SavingsGoalResult> ComputeSavingsGoal(const SavingsGoalInput& in) 
   const Outcome nothing = plan.At(0);
   if (const core::Stop* stop = std::get_if<core::Stop>(&nothing)) {
     if (!IsOverflow(nothing)) return *stop;
-    return core::Warning{res::text::kGoalNotReached};  // not even 0 yen computes
+    // A yield so high for so long that its power overflows fails even 0 yen a
+    // month, as the savings calculator shows it: no goal, not even 0, is met.
+    return core::Warning{res::text::kGoalNotReached};
   }
   if (reaches(std::get<SavingsResult>(nothing)))
     return SavingsGoalResult{0, std::get<SavingsResult>(nothing)};
