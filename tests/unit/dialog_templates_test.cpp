@@ -139,8 +139,7 @@ const std::vector<Expect> kExpect = {
       {bl::kOtherRepayments, Edit}, {bl::kCalc, Button}, {bl::kClear, Button}, {kOk, Button},
       {bl::kAppliedRatio, Edit}, {bl::kMonthlyBudget, Edit}, {bl::kBorrowingLimit, Edit},
       {bl::kInstallment, Edit}},
-     {},
-     {bl::kAppliedRatio, bl::kMonthlyBudget, bl::kBorrowingLimit, bl::kInstallment},
+     {}, {bl::kAppliedRatio, bl::kMonthlyBudget, bl::kBorrowingLimit, bl::kInstallment},
      {{bl::kRadioFlat35, bl::kRadioTypedRatio}}},
     {kDlgSavingsGoal, "Tavoro V.4　目標積立額シミュレーション", 289, 211, kMinimizeBox,
      {{sg::kGoal, Edit}, {sg::kRadioSimple, Radio}, {sg::kRadioCompound, Radio},
@@ -148,8 +147,7 @@ const std::vector<Expect> kExpect = {
       {sg::kAnnualYield, Edit}, {sg::kTaxRate, Edit}, {sg::kCalc, Button}, {sg::kClear, Button},
       {kOk, Button}, {sg::kInstallment, Edit}, {sg::kMaturityTotal, Edit}, {sg::kPaidIn, Edit},
       {sg::kInterest, Edit}},
-     {},
-     {sg::kInstallment, sg::kMaturityTotal, sg::kPaidIn, sg::kInterest},
+     {}, {sg::kInstallment, sg::kMaturityTotal, sg::kPaidIn, sg::kInterest},
      {{sg::kRadioSimple, sg::kRadioCompound}}},
 };
 
