@@ -1,6 +1,7 @@
 #include "loan/variable_rate_schedule.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/checked_math.h"
 #include "loan/calendar.h"
@@ -35,6 +36,52 @@ int64_t ReviewCap(int64_t installment) {
   return scaled % kReviewCapDenominator < 0 ? quotient - 1 : quotient;
 }
 
+// A month's interest on `balance`, before it is truncated, at the annual rate
+// in force: by the days of the month as the equal-installment schedule counts
+// them, or a twelfth of a year's.
+double MonthInterest(bool dayCounted, double ratePercent, int64_t balance,
+                     const CalendarMonth& month) {
+  const double r = ratePercent / 100.0;
+  if (!dayCounted) return static_cast<double>(balance) * r / 12.0;
+  const double y = month.yearLength;
+  const double d = month.days;
+  const double f = r / y * d;
+  return static_cast<double>(balance) * f;
+}
+
+// The installment in force at each repayment, under either review rule.
+class InstallmentReviews {
+ public:
+  InstallmentReviews(bool fiveYearRule, double initialRatePercent)
+      : fiveYearRule_(fiveYearRule),
+        previousRate_(initialRatePercent),
+        reviewedRate_(initialRatePercent) {}
+
+  // The installment of repayment i at `ratePercent`, the rate in force, after
+  // `installment` at repayment i − 1. `recompute()` gives the formula's
+  // installment for the balance and the repayments left at that rate.
+  template <class Recompute>
+  int64_t At(int i, double ratePercent, int64_t installment, Recompute recompute) {
+    const double previousRate = std::exchange(previousRate_, ratePercent);
+    if (!fiveYearRule_) return ratePercent != previousRate ? recompute() : installment;
+    if (i == 1 || (i - 1) % kReviewInterval != 0) return installment;
+    const bool due = ratePercent != reviewedRate_ || capped_;
+    reviewedRate_ = ratePercent;
+    capped_ = false;
+    if (!due) return installment;
+    const int64_t fresh = recompute();
+    const int64_t cap = ReviewCap(installment);
+    capped_ = fresh > cap;
+    return capped_ ? cap : fresh;
+  }
+
+ private:
+  bool fiveYearRule_;
+  double previousRate_;  // in force at the repayment before
+  double reviewedRate_;  // in force at the last review; the initial rate before the first
+  bool capped_ = false;  // the last review cut the installment to its cap
+};
+
 }  // namespace
 
 core::Outcome<VariableRateSchedule> ComputeVariableRateSchedule(const VariableRateInput& input) {
@@ -68,40 +115,19 @@ core::Outcome<VariableRateSchedule> ComputeVariableRateSchedule(const VariableRa
 
   double ratePercent = start.ratePercent;  // in force
   auto nextChange = changes.begin();
-  double reviewedRate = ratePercent;  // the rate in force at the last review
-  bool reviewCapped = false;          // the last review hit the cap
+  InstallmentReviews reviews(schedule.fiveYearRule, ratePercent);
   int64_t balance = start.loan, unpaid = 0, largest = 0;
   int64_t totalPayment = 0, totalInterest = 0, totalPrincipal = 0;
   int64_t counter = start.firstCounter;
   for (int i = 1; i <= n; ++i, ++counter) {
-    const double previousRate = ratePercent;
     for (; nextChange != changes.end() && nextChange->from == i; ++nextChange)
       ratePercent = nextChange->annualRate;
-
-    if (!schedule.fiveYearRule) {
-      if (ratePercent != previousRate) a = installmentFor(ratePercent, balance, i);
-    } else if (i > 1 && (i - 1) % kReviewInterval == 0) {
-      const bool recompute = ratePercent != reviewedRate || reviewCapped;
-      reviewCapped = false;
-      if (recompute) {
-        const int64_t fresh = installmentFor(ratePercent, balance, i);
-        const int64_t cap = ReviewCap(a);
-        reviewCapped = fresh > cap;
-        a = reviewCapped ? cap : fresh;
-      }
-      reviewedRate = ratePercent;
-    }
+    a = reviews.At(i, ratePercent, a, [&] { return installmentFor(ratePercent, balance, i); });
     largest = std::max(largest, a);
 
     const CalendarMonth month = *MonthAt(counter);  // CheckLoanTerm checked the whole range
-    const double r = ratePercent / 100.0;
-    int64_t interest;
-    if (schedule.dayCounted) {
-      const double f = r / month.yearLength * month.days;
-      interest = amount.Trunc(static_cast<double>(balance) * f);
-    } else {
-      interest = amount.Trunc(static_cast<double>(balance) * r / 12.0);
-    }
+    const int64_t interest =
+        amount.Trunc(MonthInterest(schedule.dayCounted, ratePercent, balance, month));
 
     // The last repayment pays off the balance and the unpaid interest; so does
     // an earlier one whose principal part would reach a balance still owed.

@@ -21,11 +21,20 @@ enum MonthInterestRule {
   kTwelfthInterest = 1,     // 月割: trunc(B × r / 12), as banks' statements count it
 };
 
-// When the installment is recomputed.
+// When the installment A is recomputed, always by the equal-installment
+// formula (EqualInstallment, annual) for the balance before the repayment, the
+// rate in force and the repayments left, truncated to whole yen.
 enum InstallmentReviewRule {
-  kReviewAtEachChange =
-      0,  // 金利が変わるたびに見直す: whenever the rate differs from the month before
-  kFiveYearRule = 1,  // 5年ルール・125%ルール: every kReviewInterval repayments, capped
+  // 金利が変わるたびに見直す: at every repayment whose rate differs from the
+  // rate of the repayment before it, without a cap.
+  kReviewAtEachChange = 0,
+  // 5年ルール・125%ルール: only at the reviews, repayments 61, 121, 181, …;
+  // there, when the rate in force differs from that of the last review (the
+  // initial rate at the first) or the last review was capped. The new A is at
+  // most floor(5/4 × the A before), and a review that cuts it to that is capped.
+  // A rate change between reviews moves only the split of A into interest and
+  // principal.
+  kFiveYearRule = 1,
 };
 
 // 5年ルール: the installment is reviewed at repayments 61, 121, 181, …
@@ -95,11 +104,18 @@ struct VariableRateSchedule {
 // ("オーバーフローしました"), as must the installments however computed. A
 // rate that failed its validation (NaN, infinite, huge) stops there too.
 //
-// The rate in force at repayment i is that of the used row with the largest 回
-// not after i, or the initial rate. With no rate changed and day-counted
-// interest, this is the equal-installment schedule row for row, as long as no
-// month's interest there exceeds the installment: there that schedule lets the
-// balance grow, here the difference is unpaid interest.
+// The months, the deferral interest and the first installment are those of the
+// equal-installment schedule at the initial annual rate. The rate in force at
+// repayment i is that of the used row with the largest 回 not after i, or the
+// initial rate. A repayment before the last pays A: its interest I first, the
+// rest A − I as principal; when I exceeds A it pays no principal and I − A is
+// added to the unpaid interest U, which earns no interest. The last repayment,
+// n or an earlier one whose A − I would reach the balance B, pays B + I + U.
+//
+// With no rate changed and day-counted interest, this is the equal-installment
+// schedule row for row, as long as no month's interest there exceeds the
+// installment: there that schedule lets the balance grow, here the difference
+// is unpaid interest.
 core::Outcome<VariableRateSchedule> ComputeVariableRateSchedule(const VariableRateInput& input);
 
 }  // namespace loan
