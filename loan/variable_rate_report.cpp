@@ -4,7 +4,7 @@ namespace loan {
 
 core::ReportText FormatVariableRateReport(const VariableRateSchedule& schedule) {
   core::ReportText report;
-  report.Reserve(512 + schedule.rows.size() * 128);
+  report.Reserve(512 + schedule.rows.size() * 136);  // a repayment line is 132 bytes
   // Labels of the header are padded to 25 columns, a wide character counting two.
   report.Append("借入金額（円）\u3000         \\%10d\n", schedule.loan);
   report.Append("返済回数（回）           %11d\n", schedule.count);
