@@ -91,9 +91,13 @@ struct VariableRateSchedule {
   int32_t totalInterest = 0;  // 利息合計: the rows' interest, deferral and unpaid interest included
   int32_t totalPrincipal = 0;  // the rows' principal, always the loan
   int32_t settledUnpaid = 0;  // うち未払利息: the unpaid interest paid with the last repayment
-  int firstUnpaidNumber = 0;  // 未払利息が生じた回: the first repayment adding to it, 0 for none
-  int32_t largestInstallment = 0;  // 毎月返済額の最大: the largest installment in force
-  int32_t lastPayment = 0;         // 最終回の返済額
+  // 未払利息が生じた回: the first repayment adding to U, 0 for none; never the
+  // last, which leaves nothing unpaid.
+  int firstUnpaidNumber = 0;
+  // 毎月返済額の最大: the largest installment A in force at a repayment made,
+  // the last included (whose payment is B + I + U, not A).
+  int32_t largestInstallment = 0;
+  int32_t lastPayment = 0;  // 最終回の返済額
 
   friend bool operator==(const VariableRateSchedule&, const VariableRateSchedule&) = default;
 };
@@ -102,7 +106,8 @@ struct VariableRateSchedule {
 // (CheckLoanTerm); a used row whose 回 is outside 2 to n; two used rows with
 // the same 回; then the amounts, each of which must fit 32 bits
 // ("オーバーフローしました"), as must the installments however computed. A
-// rate that failed its validation (NaN, infinite, huge) stops there too.
+// rate that failed its validation and cannot be computed (not a number,
+// infinite, or so high that the interest passes 32 bits) stops there too.
 //
 // The months, the deferral interest and the first installment are those of the
 // equal-installment schedule at the initial annual rate. The rate in force at
