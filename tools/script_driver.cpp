@@ -177,7 +177,8 @@ void ScriptDriver::Set(ui::DialogWindow& top, std::string_view argument) {
 void ScriptDriver::Click(ui::DialogWindow& top, std::string_view argument) {
   const res::ControlTemplate* control = ControlArgument(top, argument);
   if (control == nullptr) return;
-  if (control->kind != res::ControlKind::Button && control->kind != res::ControlKind::Radio)
+  if (control->kind != res::ControlKind::Button && control->kind != res::ControlKind::Radio &&
+      control->kind != res::ControlKind::List)
     return Error("not a button: " + std::string(argument));
   top.UserClick(control->id);
 }

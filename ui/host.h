@@ -91,7 +91,8 @@ class DialogWindow {
   virtual int FocusedId() const = 0;
   // Replaces the text of an edit, as typing would (the edit takes the focus).
   virtual void UserType(int id, std::string_view text) = 0;
-  // Clicks a push button or a radio (the control takes the focus).
+  // Clicks a push button or a radio (the control takes the focus); or a table,
+  // on its empty area: the table takes the focus and no row stays selected.
   virtual void UserClick(int id) = 0;
   virtual void UserEscape() = 0;
   // Presses a key on the focused control, as the platform's dialog manager

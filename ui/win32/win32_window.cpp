@@ -136,6 +136,15 @@ void Win32Window::UserClick(int id) {
   HWND control = Control(id);
   if (control == nullptr) return;
   Focus(control);
+  if (GetListView(id) != nullptr) {
+    // As a mouse click on the table's empty area: no row stays selected; the
+    // focused row stays where it was.
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&state));
+    return;
+  }
   // As a mouse click: an auto radio button checks itself and unchecks its group,
   // then the dialog hears BN_CLICKED.
   SendMessageW(control, BM_CLICK, 0, 0);
