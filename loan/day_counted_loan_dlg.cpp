@@ -9,12 +9,11 @@ namespace loan {
 
 CDayCountedLoanDlg::CDayCountedLoanDlg(int templateId, const DayCountedLoanLayout& layout)
     : CCalculatorDlg(templateId), layout_(layout) {
-  CDayCountedLoanDlg::SetInitialValues();
-  OnClicked(layout_.calc, &CDayCountedLoanDlg::OnCalc);
-  OnClicked(layout_.clear, &CDayCountedLoanDlg::OnClear);
-  OnClicked(layout_.radioAnnualRate, &CDayCountedLoanDlg::OnRadioAnnualRate);
-  OnClicked(layout_.radioMonthRate, &CDayCountedLoanDlg::OnRadioMonthRate);
-  OnClicked(layout_.save, &CDayCountedLoanDlg::OnSaveToFile);
+  OnClicked(layout_.ids.calc, &CDayCountedLoanDlg::OnCalc);
+  OnClicked(layout_.ids.clear, &CDayCountedLoanDlg::OnClear);
+  OnClicked(layout_.ids.radioAnnualRate, &CDayCountedLoanDlg::OnRadioAnnualRate);
+  OnClicked(layout_.ids.radioMonthRate, &CDayCountedLoanDlg::OnRadioMonthRate);
+  OnClicked(layout_.ids.save, &CDayCountedLoanDlg::OnSaveToFile);
 }
 
 int CDayCountedLoanDlg::IsLeapYear(int year) const { return loan::IsLeapYear(year); }
@@ -45,8 +44,8 @@ LoanInput CDayCountedLoanDlg::Input() const {
   return input;
 }
 
-void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx,
-                                                  const LoanFieldIds& ids) {
+void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx) {
+  const res::DayCountedLoanIds& ids = layout_.ids;
   DDX_Control(dx, ids.list, m_list);
   DDX_Text(dx, ids.loanAmount, m_nLoanAmount);
   DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
@@ -67,8 +66,9 @@ void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx,
 }
 
 void CDayCountedLoanDlg::ExchangeRateRadios(ui::CDataExchange& dx) {
-  DDX_RadioGroup(dx, layout_.radioAnnualRate, layout_.radioMonthRate,
-                 m_nRateMode == kAnnualRate ? layout_.radioAnnualRate : layout_.radioMonthRate);
+  const res::DayCountedLoanIds& ids = layout_.ids;
+  DDX_RadioGroup(dx, ids.radioAnnualRate, ids.radioMonthRate,
+                 m_nRateMode == kAnnualRate ? ids.radioAnnualRate : ids.radioMonthRate);
 }
 
 void CDayCountedLoanDlg::ResetTable() {
@@ -86,7 +86,8 @@ void CDayCountedLoanDlg::OnCalc() {
 void CDayCountedLoanDlg::OnClear() {
   SetInitialValues();
   UpdateData(false);
-  CheckRadioButton(layout_.radioAnnualRate, layout_.radioMonthRate, layout_.radioAnnualRate);
+  CheckRadioButton(layout_.ids.radioAnnualRate, layout_.ids.radioMonthRate,
+                   layout_.ids.radioAnnualRate);
   m_list.ClearTable();
 }
 
