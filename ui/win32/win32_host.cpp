@@ -118,8 +118,10 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
     }
     case WM_HELP:
       // F1 on the dialog or any of its controls. Handled here, so that it does
-      // not go on to the owner (the function menu under a calculator).
-      run.dialog.OnCommand(res::kIdHelp);
+      // not go on to the owner (the function menu under a calculator). F1 on a
+      // message box comes here too, from the box to its owner: while a box
+      // keeps the dialog disabled, one more box would only stack on it.
+      if (IsWindowEnabled(run.window->Handle())) run.dialog.OnCommand(res::kIdHelp);
       SetWindowLongPtrW(run.window->Handle(), DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_SYSCOMMAND:
