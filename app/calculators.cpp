@@ -9,6 +9,8 @@
 #include "loan/bonus_loan_calc_dlg.h"
 #include "loan/bonus_loan_sim_dlg.h"
 #include "loan/prepayment_loan_dlg.h"
+#include "plan/borrowing_limit_dlg.h"
+#include "plan/savings_goal_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -31,6 +33,8 @@ constexpr Calculator kCalculators[] = {
     {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
     {res::menu::kBonusLoanSim, Run<loan::CBonusLoanSimDlg>},
     {res::menu::kPrepaymentLoan, Run<loan::CPrepaymentLoanDlg>},
+    {res::menu::kBorrowingLimit, Run<plan::CBorrowingLimitDlg>},
+    {res::menu::kSavingsGoal, Run<plan::CSavingsGoalDlg>},
 };
 
 }  // namespace

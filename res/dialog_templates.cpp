@@ -19,6 +19,8 @@ constinit const DialogTemplate* const kAllTemplates[] = {
     &kBonusLoanCalcDialog,
     &kBonusLoanSimDialog,
     &kPrepaymentLoanDialog,
+    &kBorrowingLimitDialog,
+    &kSavingsGoalDialog,
 };
 
 }  // namespace

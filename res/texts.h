@@ -72,6 +72,12 @@ inline constexpr std::string_view kNoBonusInTerm = "期間中にボーナスが�
 inline constexpr std::string_view kBonusesAloneRepay = "ボーナスだけで返済できます";
 inline constexpr std::string_view kBonusPaymentTooSmall = "ボーナス月の返済額が小さすぎます";
 
+// Plans: the borrowing limit and the monthly savings for a goal.
+inline constexpr std::string_view kNoRepaymentBudget = "返済に充てられる額がありません";
+inline constexpr std::string_view kBorrowingBelowOneMan = "借入可能額が１万円に届きません";
+inline constexpr std::string_view kGoalNotReached = "目標額に届きません（オーバーフローしました）";
+inline constexpr std::string_view kNoSavingsMonths = "積立期間が0か月です";
+
 // The framework's own field-exchange messages. {min} and {max} stand for the bounds.
 inline constexpr std::string_view kFieldCaption = "Tavoro";
 inline constexpr unsigned kFieldMessageType = 48;  // exclamation icon, OK button

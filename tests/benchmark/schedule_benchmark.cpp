@@ -14,6 +14,8 @@
 #include "loan/equal_principal_schedule.h"
 #include "loan/schedule_columns.h"
 #include "loan/variable_rate_report.h"
+#include "plan/borrowing_limit.h"
+#include "plan/savings_goal.h"
 #include "res/ids.h"
 #include "tests/unit/test_automation.h"
 #include "ui/host.h"
@@ -133,5 +135,20 @@ void CalcThroughTheDialog(benchmark::State& state) {
   }
 }
 BENCHMARK(CalcThroughTheDialog)->Unit(benchmark::kMillisecond);
+
+// The plans' searches on their longest terms: 4000 repayments; 50 years of a tiny yield.
+void BorrowingLimit(benchmark::State& state) {
+  const plan::BorrowingLimitInput input{
+      .annualIncome = 100000, .screeningRate = 3.5, .paymentCount = loan::kMaxPaymentCount};
+  for (auto _ : state) benchmark::DoNotOptimize(plan::ComputeBorrowingLimit(input));
+}
+BENCHMARK(BorrowingLimit)->Unit(benchmark::kMicrosecond);
+
+void SavingsGoal(benchmark::State& state) {
+  const plan::SavingsGoalInput input{
+      .goal = 100000, .plan = {.annualYield = 1e-4, .startYear = 2000, .endYear = 2050}};
+  for (auto _ : state) benchmark::DoNotOptimize(plan::ComputeSavingsGoal(input));
+}
+BENCHMARK(SavingsGoal)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
