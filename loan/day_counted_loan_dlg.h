@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "loan/loan_schedule.h"
+#include "loan/schedule_graph.h"
 #include "loan/schedule_list.h"
 #include "ui/calculator_dialog.h"
 
@@ -23,6 +24,7 @@ enum class TableReset { kAfterFieldExchange, kBeforeFieldExchange };
 // What tells one day-counted simulation from another, for the shared handlers.
 struct DayCountedLoanLayout {
   int calc, clear, save;
+  int graph;  // opens the repayment graph
   int radioAnnualRate, radioMonthRate;
   std::string_view reportName;  // offered by the Save dialog
   void (CScheduleList::*setupColumns)();
@@ -41,6 +43,8 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   // The loan; each dialog's field exchange handles these in its own order.
   int m_nRateMode;
   CScheduleList m_list;
+  // The last schedule shown, for the graph; ShowSchedule keeps it.
+  CScheduleGraph m_graph;
   int m_nLoanAmount;
   int m_nPaymentCount;
   int m_nLoanYear;
@@ -87,6 +91,7 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   void OnRadioAnnualRate();
   void OnRadioMonthRate();
   void OnSaveToFile();
+  void OnGraph();
 
   const DayCountedLoanLayout& layout_;
 };

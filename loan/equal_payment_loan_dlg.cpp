@@ -18,6 +18,7 @@ constexpr DayCountedLoanLayout kLayout{
     .calc = id::kCalc,
     .clear = id::kClear,
     .save = id::kSave,
+    .graph = id::kGraph,
     .radioAnnualRate = id::kRadioAnnualRate,
     .radioMonthRate = id::kRadioMonthRate,
     .reportName = res::text::kEqualPaymentReportName,
@@ -53,6 +54,7 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
 void CEqualPaymentLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPaymentSchedule(Input()), [this](const EqualPaymentSchedule& schedule) {
     m_list.AddRows(EqualPaymentTableRows(schedule.rows));
+    m_graph.Keep(schedule.rows, {schedule.totalPrincipal, schedule.totalInterest});
     m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
     m_dTotalInterest = core::ToMan(schedule.totalInterest);
   });

@@ -19,6 +19,7 @@ constexpr DayCountedLoanLayout kLayout{
     .calc = id::kCalc,
     .clear = id::kClear,
     .save = id::kSave,
+    .graph = id::kGraph,
     .radioAnnualRate = id::kRadioAnnualRate,
     .radioMonthRate = id::kRadioMonthRate,
     .reportName = res::text::kEqualPrincipalReportName,
@@ -69,6 +70,8 @@ void CEqualPrincipalLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPrincipalSchedule(Input()),
                [this](const EqualPrincipalSchedule& schedule) {
                  m_list.AddRows(EqualPrincipalTableRows(schedule.rows));
+                 m_graph.Keep(schedule.rows,
+                              {schedule.totalPrincipal, schedule.totalInterest});
                  m_dTotalPayment = core::ToMan(schedule.totalPayment);
                  m_dTotalInterest = core::ToMan(schedule.totalInterest);
                });

@@ -19,6 +19,7 @@ constexpr DayCountedLoanLayout kLayout{
     .calc = id::kCalc,
     .clear = id::kClear,
     .save = id::kSave,
+    .graph = id::kGraph,
     .radioAnnualRate = id::kRadioAnnualRate,
     .radioMonthRate = id::kRadioMonthRate,
     .reportName = res::text::kPrepaymentReportName,
@@ -98,6 +99,8 @@ void CPrepaymentLoanDlg::ShowSchedule() {
                [this](const PrepaymentSchedule& prepayment) {
                  const EqualPaymentSchedule& schedule = prepayment.schedule;
                  m_list.AddRows(EqualPaymentTableRows(schedule.rows));
+                 m_graph.Keep(schedule.rows,
+                              {schedule.totalPrincipal, schedule.totalInterest});
                  m_dTotalInterest = core::ToMan(schedule.totalInterest);
                  m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
                  m_dTotalPrepaid = core::ToMan(schedule.totalPrepaid);

@@ -16,6 +16,7 @@ inline constexpr int kIdAppAbout = 57664;    // menu button "バージョン"
 inline constexpr int kIdAppExit = 57665;     // menu button "終了"
 inline constexpr int kIdHelp = 57670;
 inline constexpr int kIdEditCopy = 57634;    // "コピー" of the schedule table's menu
+inline constexpr int kIdTableGraph = 32771;  // "グラフ" of the schedule table's menu
 inline constexpr int kIconMain = IDR_MAINFRAME;
 inline constexpr int kStringAboutBox = IDS_ABOUTBOX;
 
@@ -31,6 +32,7 @@ inline constexpr int kDlgSimpleSavings = 142;
 inline constexpr int kDlgCompoundSavings = 143;
 inline constexpr int kDlgBonusLoanSim = 146;
 inline constexpr int kDlgPrepaymentLoan = 147;
+inline constexpr int kDlgGraph = 160;
 
 // Function menu (102): the calculator buttons carry their dialog's id, except the
 // simple-interest deposit, whose button is 3.
@@ -139,6 +141,7 @@ inline constexpr int kLoanMonth = 1055;
 inline constexpr int kList = 1056;
 inline constexpr int kTotalInterest = 1059;
 inline constexpr int kTotalPrincipal = 1060;
+inline constexpr int kGraph = 1057;
 }  // namespace equal_payment_loan
 
 // Equal-principal repayment simulation (132).
@@ -159,6 +162,7 @@ inline constexpr int kLoanYear = 1056;
 inline constexpr int kTotalInterest = 1057;
 inline constexpr int kTotalPayment = 1058;
 inline constexpr int kLoanMonth = 1059;
+inline constexpr int kGraph = 1060;
 }  // namespace equal_principal_loan
 
 // Bonus-combined equal-installment calculation (133).
@@ -198,6 +202,7 @@ inline constexpr int kList = 1149;
 inline constexpr int kCalc = 1150;
 inline constexpr int kClear = 1151;
 inline constexpr int kSave = 1152;
+inline constexpr int kGraph = 1153;
 }  // namespace bonus_loan_sim
 
 // Prepayment simulation (147): ids from 1200 on, in tab order.
@@ -231,6 +236,13 @@ inline constexpr int kTotalPrepaid = 1224;
 inline constexpr int kInterestSaved = 1225;
 inline constexpr int kRepaymentCount = 1226;
 inline constexpr int kFinalInstallment = 1227;
+inline constexpr int kGraph = 1228;
 }  // namespace prepayment_loan
+
+// Repayment graph (160), opened by the グラフ button of a schedule dialog.
+namespace graph {
+inline constexpr int kChart = 1600;
+inline constexpr int kSaveImage = 1601;
+}  // namespace graph
 
 }  // namespace res
