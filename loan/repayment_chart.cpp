@@ -12,24 +12,22 @@ struct Reach {
   void Add(int64_t part) { (part > 0 ? up : down) += part; }
 };
 
+// The rows of a schedule without unpaid interest.
+template <class Row>
+std::vector<ChartRow> RowsOf(std::span<const Row> rows) {
+  std::vector<ChartRow> chartRows;
+  chartRows.reserve(rows.size());
+  for (const Row& row : rows)
+    chartRows.push_back({row.year, row.principal, row.interest, 0, row.balance});
+  return chartRows;
+}
+
 }  // namespace
 
-std::vector<ChartRow> ChartRowsOf(std::span<const ScheduleRow> rows) {
-  std::vector<ChartRow> chartRows;
-  chartRows.reserve(rows.size());
-  // A prepayment is all principal, dated in the year of its repayment.
-  for (const ScheduleRow& row : rows)
-    chartRows.push_back({row.year, row.principal, row.interest, 0, row.balance});
-  return chartRows;
-}
+// A prepayment is all principal, dated in the year of its repayment.
+std::vector<ChartRow> ChartRowsOf(std::span<const ScheduleRow> rows) { return RowsOf(rows); }
 
-std::vector<ChartRow> ChartRowsOf(std::span<const BonusScheduleRow> rows) {
-  std::vector<ChartRow> chartRows;
-  chartRows.reserve(rows.size());
-  for (const BonusScheduleRow& row : rows)
-    chartRows.push_back({row.year, row.principal, row.interest, 0, row.balance});
-  return chartRows;
-}
+std::vector<ChartRow> ChartRowsOf(std::span<const BonusScheduleRow> rows) { return RowsOf(rows); }
 
 core::ChartSeries RepaymentChart(std::span<const ChartRow> rows, const ChartTotals& totals,
                                  bool withUnpaid) {

@@ -13,12 +13,10 @@ namespace loan {
 
 class CScheduleGraph {
  public:
-  void Keep(std::span<const ScheduleRow> rows, const ChartTotals& totals) {
-    rows_ = ChartRowsOf(rows);
-    totals_ = totals;
-  }
-  void Keep(std::span<const BonusScheduleRow> rows, const ChartTotals& totals) {
-    rows_ = ChartRowsOf(rows);
+  // The rows of a schedule that ChartRowsOf takes.
+  template <class Row>
+  void Keep(const std::vector<Row>& rows, const ChartTotals& totals) {
+    rows_ = ChartRowsOf(std::span<const Row>(rows));
     totals_ = totals;
   }
   void Forget() { rows_.reset(); }
