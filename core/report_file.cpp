@@ -1,7 +1,5 @@
 #include "core/report_file.h"
 
-#include "core/shift_jis.h"
-
 #ifdef _WIN32
 #include <windows.h>
 
@@ -17,16 +15,6 @@
 #endif
 
 namespace core {
-
-std::optional<std::string> EncodeReport(std::string_view utf8Report) {
-  std::string withLineEnds;
-  withLineEnds.reserve(utf8Report.size() + utf8Report.size() / 32);
-  for (char c : utf8Report) {
-    if (c == '\n') withLineEnds += '\r';
-    withLineEnds += c;
-  }
-  return Utf8ToShiftJis(withLineEnds);
-}
 
 bool WriteReportFile(std::string_view utf8Path, const ReportText& report) {
   return report.Complete() && ReplaceFileContents(utf8Path, report.Bytes());

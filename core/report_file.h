@@ -10,11 +10,6 @@
 
 namespace core {
 
-// The bytes of a report: each line feed stored as CR LF (as a text-mode write
-// on Windows does), the text in code page 932. Nullopt when the text has a
-// character that code page 932 cannot hold.
-std::optional<std::string> EncodeReport(std::string_view utf8Report);
-
 // Gives the file at `utf8Path` exactly `bytes` as its content. The bytes go to a
 // temporary file in the same folder first, which then takes the file's place, so
 // a failure at any point (a full disk, a folder that cannot be written, a target

@@ -1,8 +1,18 @@
 #include "core/report_text.h"
 
-#include "core/report_file.h"
+#include "core/shift_jis.h"
 
 namespace core {
+
+std::optional<std::string> EncodeReport(std::string_view utf8Report) {
+  std::string withLineEnds;
+  withLineEnds.reserve(utf8Report.size() + utf8Report.size() / 32);
+  for (char c : utf8Report) {
+    if (c == '\n') withLineEnds += '\r';
+    withLineEnds += c;
+  }
+  return Utf8ToShiftJis(withLineEnds);
+}
 
 const ReportText::EncodedFormat& ReportText::Encoded(std::string_view format,
                                                      std::span<const format_detail::Kind> kinds) {

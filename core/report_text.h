@@ -17,6 +17,11 @@
 
 namespace core {
 
+// The bytes of a report: each line feed stored as CR LF (as a text-mode write
+// on Windows does), the text in code page 932. Nullopt when the text has a
+// character that code page 932 cannot hold.
+std::optional<std::string> EncodeReport(std::string_view utf8Report);
+
 class ReportText {
  public:
   // Appends what AppendFormat writes, in code page 932 with CR LF.

@@ -6,11 +6,11 @@
 
 namespace deposit {
 
-CSavingsDlg::CSavingsDlg(int templateId, const SavingsControls& controls, Compute compute)
-    : CCalculatorDlg(templateId), controls_(controls), compute_(compute) {
+CSavingsDlg::CSavingsDlg(int templateId, const res::SavingsIds& ids, Compute compute)
+    : CCalculatorDlg(templateId), ids_(ids), compute_(compute) {
   SetInitialValues();
-  OnClicked(controls_.calc, &CSavingsDlg::OnCalc);
-  OnClicked(controls_.clear, &CSavingsDlg::OnClear);
+  OnClicked(ids_.calc, &CSavingsDlg::OnCalc);
+  OnClicked(ids_.clear, &CSavingsDlg::OnClear);
 }
 
 void CSavingsDlg::SetInitialValues() {
@@ -28,7 +28,7 @@ void CSavingsDlg::SetInitialValues() {
 
 void CSavingsDlg::DoDataExchange(ui::CDataExchange& dx) {
   constexpr double kLimit = kSavingsFieldLimit;
-  const SavingsControls& id = controls_;
+  const res::SavingsIds& id = ids_;
   CCalculatorDlg::DoDataExchange(dx);
   DDX_Text(dx, id.annualYield, m_dAnnualYield);
   DDV_MinMaxDouble(dx, m_dAnnualYield, 0.0, kMaxAnnualYield);

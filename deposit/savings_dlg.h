@@ -4,17 +4,10 @@
 #pragma once
 
 #include "deposit/savings_plan.h"
+#include "res/ids.h"
 #include "ui/calculator_dialog.h"
 
 namespace deposit {
-
-// The controls of one savings dialog.
-struct SavingsControls {
-  int calc, clear;
-  int annualYield, interest, tax, taxRate;
-  int endYear, endMonth, startYear, startMonth;
-  int installment, maturityTotal;
-};
 
 class CSavingsDlg : public ui::CCalculatorDlg {
  public:
@@ -32,7 +25,7 @@ class CSavingsDlg : public ui::CCalculatorDlg {
 
  protected:
   using Compute = core::Outcome<SavingsResult> (*)(const SavingsInput&);
-  CSavingsDlg(int templateId, const SavingsControls& controls, Compute compute);
+  CSavingsDlg(int templateId, const res::SavingsIds& ids, Compute compute);
 
   void DoDataExchange(ui::CDataExchange& dx) override;
 
@@ -42,7 +35,7 @@ class CSavingsDlg : public ui::CCalculatorDlg {
   void OnCalc();
   void OnClear();
 
-  const SavingsControls& controls_;
+  const res::SavingsIds& ids_;
   Compute compute_;
 };
 

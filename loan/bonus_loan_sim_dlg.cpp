@@ -4,7 +4,7 @@
 #include "core/month_index.h"
 #include "core/units.h"
 #include "loan/bonus_loan_report.h"
-#include "loan/schedule_cells.h"
+#include "loan/schedule_columns.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/data_exchange.h"
@@ -97,7 +97,7 @@ void CBonusLoanSimDlg::OnCalc() {
   m_graph.Forget();
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(ComputeBonusLoanSchedule(Input()), [this](const BonusLoanSchedule& schedule) {
-    m_list.AddRows(BonusTableRows(schedule.rows));
+    m_list.AddRows(BonusColumns::Rows(schedule.rows));
     m_graph.Keep(schedule.rows, {schedule.totalPrincipal, schedule.totalInterest});
     m_dTotalInterest = core::ToMan(schedule.totalInterest);
     m_dTotalPayment = core::ToMan(schedule.grandTotal);

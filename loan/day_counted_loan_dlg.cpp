@@ -11,13 +11,12 @@ namespace loan {
 
 CDayCountedLoanDlg::CDayCountedLoanDlg(int templateId, const DayCountedLoanLayout& layout)
     : CCalculatorDlg(templateId), layout_(layout) {
-  CDayCountedLoanDlg::SetInitialValues();
-  OnClicked(layout_.calc, &CDayCountedLoanDlg::OnCalc);
-  OnClicked(layout_.clear, &CDayCountedLoanDlg::OnClear);
-  OnClicked(layout_.radioAnnualRate, &CDayCountedLoanDlg::OnRadioAnnualRate);
-  OnClicked(layout_.radioMonthRate, &CDayCountedLoanDlg::OnRadioMonthRate);
-  OnClicked(layout_.save, &CDayCountedLoanDlg::OnSaveToFile);
-  OnClicked(layout_.graph, &CDayCountedLoanDlg::OnGraph);
+  OnClicked(layout_.ids.calc, &CDayCountedLoanDlg::OnCalc);
+  OnClicked(layout_.ids.clear, &CDayCountedLoanDlg::OnClear);
+  OnClicked(layout_.ids.radioAnnualRate, &CDayCountedLoanDlg::OnRadioAnnualRate);
+  OnClicked(layout_.ids.radioMonthRate, &CDayCountedLoanDlg::OnRadioMonthRate);
+  OnClicked(layout_.ids.save, &CDayCountedLoanDlg::OnSaveToFile);
+  OnClicked(layout_.ids.graph, &CDayCountedLoanDlg::OnGraph);
   OnClicked(res::kIdTableGraph, &CDayCountedLoanDlg::OnGraph);
 }
 
@@ -49,8 +48,8 @@ LoanInput CDayCountedLoanDlg::Input() const {
   return input;
 }
 
-void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx,
-                                                  const LoanFieldIds& ids) {
+void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx) {
+  const res::DayCountedLoanIds& ids = layout_.ids;
   DDX_Control(dx, ids.list, m_list);
   DDX_Text(dx, ids.loanAmount, m_nLoanAmount);
   DDV_MinMaxInt(dx, m_nLoanAmount, 0, core::kAmountLimit);
@@ -71,8 +70,9 @@ void CDayCountedLoanDlg::ExchangeEqualPaymentLoan(ui::CDataExchange& dx,
 }
 
 void CDayCountedLoanDlg::ExchangeRateRadios(ui::CDataExchange& dx) {
-  DDX_RadioGroup(dx, layout_.radioAnnualRate, layout_.radioMonthRate,
-                 m_nRateMode == kAnnualRate ? layout_.radioAnnualRate : layout_.radioMonthRate);
+  const res::DayCountedLoanIds& ids = layout_.ids;
+  DDX_RadioGroup(dx, ids.radioAnnualRate, ids.radioMonthRate,
+                 m_nRateMode == kAnnualRate ? ids.radioAnnualRate : ids.radioMonthRate);
 }
 
 void CDayCountedLoanDlg::ResetTable() {
@@ -91,7 +91,8 @@ void CDayCountedLoanDlg::OnCalc() {
 void CDayCountedLoanDlg::OnClear() {
   SetInitialValues();
   UpdateData(false);
-  CheckRadioButton(layout_.radioAnnualRate, layout_.radioMonthRate, layout_.radioAnnualRate);
+  CheckRadioButton(layout_.ids.radioAnnualRate, layout_.ids.radioMonthRate,
+                   layout_.ids.radioAnnualRate);
   m_list.ClearTable();
   m_graph.Forget();
 }

@@ -12,6 +12,7 @@
 #include "loan/loan_schedule.h"
 #include "loan/schedule_graph.h"
 #include "loan/schedule_list.h"
+#include "res/ids.h"
 #include "ui/calculator_dialog.h"
 
 namespace loan {
@@ -23,9 +24,7 @@ enum class TableReset { kAfterFieldExchange, kBeforeFieldExchange };
 
 // What tells one day-counted simulation from another, for the shared handlers.
 struct DayCountedLoanLayout {
-  int calc, clear, save;
-  int graph;  // opens the repayment graph
-  int radioAnnualRate, radioMonthRate;
+  res::DayCountedLoanIds ids;
   std::string_view reportName;  // offered by the Save dialog
   void (CScheduleList::*setupColumns)();
   TableReset tableReset;
@@ -55,22 +54,17 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   double m_dMonthRate;
 
  protected:
-  // The loan's members get their initial values here; a dialog's constructor
-  // calls SetInitialValues for its own.
+  // Each dialog's constructor gives every member its initial value, by
+  // calling SetInitialValues once.
   CDayCountedLoanDlg(int templateId, const DayCountedLoanLayout& layout);
 
   // The schedule's inputs from the members.
   LoanInput Input() const;
 
-  // The controls of the loan's fields.
-  struct LoanFieldIds {
-    int list, loanAmount, annualRate, monthRate, repayStartMonth, repayStartYear, paymentCount,
-        loanYear, loanMonth;
-  };
   // Binds the table, then exchanges and validates the loan's fields in the
   // equal-installment simulation's order: amount, rates, first repayment month
   // and year, count, loan year and month.
-  void ExchangeEqualPaymentLoan(ui::CDataExchange& dx, const LoanFieldIds& ids);
+  void ExchangeEqualPaymentLoan(ui::CDataExchange& dx);
   // Selects the rate radio that the mode names, at the end of an exchange.
   void ExchangeRateRadios(ui::CDataExchange& dx);
 

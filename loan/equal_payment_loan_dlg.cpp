@@ -4,7 +4,7 @@
 #include "core/units.h"
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
-#include "loan/schedule_cells.h"
+#include "loan/schedule_columns.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/data_exchange.h"
@@ -15,12 +15,7 @@ namespace {
 namespace id = res::equal_payment_loan;
 
 constexpr DayCountedLoanLayout kLayout{
-    .calc = id::kCalc,
-    .clear = id::kClear,
-    .save = id::kSave,
-    .graph = id::kGraph,
-    .radioAnnualRate = id::kRadioAnnualRate,
-    .radioMonthRate = id::kRadioMonthRate,
+    .ids = id::kLoanIds,
     .reportName = res::text::kEqualPaymentReportName,
     .setupColumns = &CScheduleList::SetupEqualPaymentColumns,
     .tableReset = TableReset::kAfterFieldExchange,
@@ -41,9 +36,7 @@ void CEqualPaymentLoanDlg::SetInitialValues() {
 
 void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
-  ExchangeEqualPaymentLoan(dx, {id::kList, id::kLoanAmount, id::kAnnualRate, id::kMonthRate,
-                                id::kRepayStartMonth, id::kRepayStartYear, id::kPaymentCount,
-                                id::kLoanYear, id::kLoanMonth});
+  ExchangeEqualPaymentLoan(dx);
   DDX_Text(dx, id::kTotalPrincipal, m_dTotalPrincipal);
   DDV_MinMaxDouble(dx, m_dTotalPrincipal, 0.0, core::kAmountLimit);
   DDX_Text(dx, id::kTotalInterest, m_dTotalInterest);
@@ -53,7 +46,7 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
 
 void CEqualPaymentLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPaymentSchedule(Input()), [this](const EqualPaymentSchedule& schedule) {
-    m_list.AddRows(EqualPaymentTableRows(schedule.rows));
+    m_list.AddRows(EqualPaymentColumns::Rows(schedule.rows));
     m_graph.Keep(schedule.rows, {schedule.totalPrincipal, schedule.totalInterest});
     m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
     m_dTotalInterest = core::ToMan(schedule.totalInterest);

@@ -5,7 +5,7 @@
 #include "core/units.h"
 #include "loan/equal_principal_report.h"
 #include "loan/equal_principal_schedule.h"
-#include "loan/schedule_cells.h"
+#include "loan/schedule_columns.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/data_exchange.h"
@@ -16,12 +16,7 @@ namespace {
 namespace id = res::equal_principal_loan;
 
 constexpr DayCountedLoanLayout kLayout{
-    .calc = id::kCalc,
-    .clear = id::kClear,
-    .save = id::kSave,
-    .graph = id::kGraph,
-    .radioAnnualRate = id::kRadioAnnualRate,
-    .radioMonthRate = id::kRadioMonthRate,
+    .ids = id::kLoanIds,
     .reportName = res::text::kEqualPrincipalReportName,
     .setupColumns = &CScheduleList::SetupEqualPrincipalColumns,
     .tableReset = TableReset::kBeforeFieldExchange,
@@ -69,7 +64,7 @@ void CEqualPrincipalLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
 void CEqualPrincipalLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPrincipalSchedule(Input()),
                [this](const EqualPrincipalSchedule& schedule) {
-                 m_list.AddRows(EqualPrincipalTableRows(schedule.rows));
+                 m_list.AddRows(EqualPrincipalColumns::Rows(schedule.rows));
                  m_graph.Keep(schedule.rows,
                               {schedule.totalPrincipal, schedule.totalInterest});
                  m_dTotalPayment = core::ToMan(schedule.totalPayment);

@@ -5,7 +5,7 @@
 #include "core/checked_math.h"
 #include "core/units.h"
 #include "loan/equal_payment_report.h"
-#include "loan/schedule_cells.h"
+#include "loan/schedule_columns.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/data_exchange.h"
@@ -16,12 +16,7 @@ namespace {
 namespace id = res::prepayment_loan;
 
 constexpr DayCountedLoanLayout kLayout{
-    .calc = id::kCalc,
-    .clear = id::kClear,
-    .save = id::kSave,
-    .graph = id::kGraph,
-    .radioAnnualRate = id::kRadioAnnualRate,
-    .radioMonthRate = id::kRadioMonthRate,
+    .ids = id::kLoanIds,
     .reportName = res::text::kPrepaymentReportName,
     .setupColumns = &CScheduleList::SetupEqualPaymentColumns,
     .tableReset = TableReset::kAfterFieldExchange,
@@ -55,9 +50,7 @@ void CPrepaymentLoanDlg::SetInitialValues() {
 
 void CPrepaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
   CCalculatorDlg::DoDataExchange(dx);
-  ExchangeEqualPaymentLoan(dx, {id::kList, id::kLoanAmount, id::kAnnualRate, id::kMonthRate,
-                                id::kRepayStartMonth, id::kRepayStartYear, id::kPaymentCount,
-                                id::kLoanYear, id::kLoanMonth});
+  ExchangeEqualPaymentLoan(dx);
   for (int row = 0; row < kPrepaymentRowCount; ++row) {
     DDX_Text(dx, kPrepayAfter[row], m_nPrepayAfter[row]);
     DDV_MinMaxInt(dx, m_nPrepayAfter[row], 0, kMaxPaymentCount);
@@ -98,7 +91,7 @@ void CPrepaymentLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputePrepaymentSchedule(PrepaymentInputs()),
                [this](const PrepaymentSchedule& prepayment) {
                  const EqualPaymentSchedule& schedule = prepayment.schedule;
-                 m_list.AddRows(EqualPaymentTableRows(schedule.rows));
+                 m_list.AddRows(EqualPaymentColumns::Rows(schedule.rows));
                  m_graph.Keep(schedule.rows,
                               {schedule.totalPrincipal, schedule.totalInterest});
                  m_dTotalInterest = core::ToMan(schedule.totalInterest);

@@ -34,6 +34,40 @@ inline constexpr int kDlgBonusLoanSim = 146;
 inline constexpr int kDlgPrepaymentLoan = 147;
 inline constexpr int kDlgGraph = 160;
 
+// The controls that every repayment simulation with day-counted interest has
+// (131, 132, 147): the loan, its rate radios, the commands and the table.
+struct DayCountedLoanIds {
+  int loanAmount, paymentCount, loanYear, loanMonth, repayStartYear, repayStartMonth;
+  int radioAnnualRate, annualRate, radioMonthRate, monthRate;
+  int calc, clear, save, list;
+  int graph;  // opens the repayment graph
+};
+// The set of the namespace it is written in, whose constants bear the same names.
+#define TAVORO_DAY_COUNTED_LOAN_IDS                                                        \
+  ::res::DayCountedLoanIds {                                                               \
+    .loanAmount = kLoanAmount, .paymentCount = kPaymentCount, .loanYear = kLoanYear,       \
+    .loanMonth = kLoanMonth, .repayStartYear = kRepayStartYear,                            \
+    .repayStartMonth = kRepayStartMonth, .radioAnnualRate = kRadioAnnualRate,              \
+    .annualRate = kAnnualRate, .radioMonthRate = kRadioMonthRate, .monthRate = kMonthRate, \
+    .calc = kCalc, .clear = kClear, .save = kSave, .list = kList, .graph = kGraph          \
+  }
+
+// The controls of the two installment savings calculators (142, 143).
+struct SavingsIds {
+  int calc, clear;
+  int annualYield, interest, tax, taxRate;
+  int endYear, endMonth, startYear, startMonth;
+  int installment, maturityTotal;
+};
+// The set of the namespace it is written in, whose constants bear the same names.
+#define TAVORO_SAVINGS_IDS                                                                 \
+  ::res::SavingsIds {                                                                      \
+    .calc = kCalc, .clear = kClear, .annualYield = kAnnualYield, .interest = kInterest,    \
+    .tax = kTax, .taxRate = kTaxRate, .endYear = kEndYear, .endMonth = kEndMonth,          \
+    .startYear = kStartYear, .startMonth = kStartMonth, .installment = kInstallment,       \
+    .maturityTotal = kMaturityTotal                                                        \
+  }
+
 // Function menu (102): the calculator buttons carry their dialog's id, except the
 // simple-interest deposit, whose button is 3.
 namespace menu {
@@ -105,6 +139,7 @@ inline constexpr int kEndYear = 1125;
 inline constexpr int kEndMonth = 1126;
 inline constexpr int kStartYear = 1127;
 inline constexpr int kStartMonth = 1128;
+inline constexpr SavingsIds kIds = TAVORO_SAVINGS_IDS;
 }  // namespace simple_savings
 
 // Compound-interest installment savings (143): id 3 is Clear here.
@@ -121,6 +156,7 @@ inline constexpr int kStartYear = 1129;
 inline constexpr int kStartMonth = 1130;
 inline constexpr int kEndYear = 1131;
 inline constexpr int kEndMonth = 1132;
+inline constexpr SavingsIds kIds = TAVORO_SAVINGS_IDS;
 }  // namespace compound_savings
 
 // Equal-installment repayment simulation (131).
@@ -142,6 +178,7 @@ inline constexpr int kList = 1056;
 inline constexpr int kTotalInterest = 1059;
 inline constexpr int kTotalPrincipal = 1060;
 inline constexpr int kGraph = 1057;
+inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace equal_payment_loan
 
 // Equal-principal repayment simulation (132).
@@ -163,6 +200,7 @@ inline constexpr int kTotalInterest = 1057;
 inline constexpr int kTotalPayment = 1058;
 inline constexpr int kLoanMonth = 1059;
 inline constexpr int kGraph = 1060;
+inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace equal_principal_loan
 
 // Bonus-combined equal-installment calculation (133).
@@ -237,6 +275,7 @@ inline constexpr int kInterestSaved = 1225;
 inline constexpr int kRepaymentCount = 1226;
 inline constexpr int kFinalInstallment = 1227;
 inline constexpr int kGraph = 1228;
+inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace prepayment_loan
 
 // Repayment graph (160), opened by the グラフ button of a schedule dialog.

@@ -10,9 +10,9 @@
 #include <iostream>
 
 #include "app/interest_app.h"
+#include "core/utf16.h"
 #include "tools/script_driver.h"
 #include "ui/win32/clipboard.h"
-#include "ui/win32/wide_text.h"
 #include "ui/win32/win32_host.h"
 #include "ui/win32/windows_api.h"
 
@@ -24,7 +24,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc > 1) {
     file.open(std::filesystem::path(argv[1]), std::ios::binary);
     if (!file) {
-      std::cerr << "tavoro-script: cannot read " << ui::win32::ToUtf8(argv[1]) << '\n';
+      std::cerr << "tavoro-script: cannot read " << core::ToUtf8(argv[1]) << '\n';
       return 2;
     }
   }

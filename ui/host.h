@@ -14,6 +14,7 @@
 #include "core/chart_series.h"
 #include "res/dialog_template.h"
 #include "res/ids.h"
+#include "ui/table_rows.h"
 
 namespace ui {
 
@@ -42,13 +43,10 @@ class ListView {
   // Each returns -1 (or false) when the control refuses.
   virtual int InsertColumn(int position, std::string_view caption, int width) = 0;
   virtual bool DeleteColumn(int position) = 0;
-  virtual int InsertItem(int position, std::string_view text) = 0;
-  virtual bool SetItemText(int item, int subItem, std::string_view text) = 0;
-  // Inserts rows at `position` at once, as InsertItem and SetItemText for each
-  // of their cells would: `cells` holds `columns` texts of each row, the rows
-  // top to bottom. Returns the position of the first.
-  virtual int InsertRows(int position, std::span<const std::string_view> cells,
-                         size_t columns) = 0;
+  // Inserts the rows, top to bottom, at `position` (at the end when past it),
+  // all at once; the list keeps them as they are. Returns the position of the
+  // first.
+  virtual int InsertRows(int position, TableRows rows) = 0;
   virtual bool DeleteAllItems() = 0;
 
   // What the control shows.

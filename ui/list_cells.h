@@ -3,10 +3,10 @@
 // paints. Rows count from 0 at the top.
 #pragma once
 
-#include <deque>
-#include <span>
-#include <string>
+#include <cstddef>
 #include <string_view>
+
+#include "ui/table_rows.h"
 
 namespace ui {
 
@@ -17,23 +17,22 @@ class ListCells {
   void InsertColumn(size_t position, size_t columnsNow);
   void DeleteColumn(size_t position, size_t columnsNow);
 
-  // Inserts rows at `position` (at the end when past it) and returns where:
-  // `cells` holds `columns` texts of each new row, the rows top to bottom.
-  // Texts beyond the row's cells are left out; cells without a text are empty.
-  size_t InsertRows(size_t position, std::span<const std::string_view> cells, size_t columns);
-  // False when there is no such row or cell.
-  bool SetText(size_t row, size_t column, std::string_view text);
+  // Inserts the rows, top to bottom, at `position` (at the end when past it)
+  // and returns where. A row's cells beyond the list's columns are not shown;
+  // cells a row lacks are empty.
+  size_t InsertRows(size_t position, TableRows&& rows) {
+    return rows_.Insert(position, std::move(rows));
+  }
   // Empty when there is no such row or cell.
-  std::string_view Text(size_t row, size_t column) const;
-  size_t RowCount() const { return cells_.size() / width_; }
-  void Clear() { cells_.clear(); }
+  std::string_view Text(size_t row, size_t column) const {
+    return column < width_ ? rows_.Cell(row, column) : std::string_view();
+  }
+  size_t RowCount() const { return rows_.RowCount(); }
+  void Clear() { rows_.Clear(); }
 
  private:
-  // Gives every row `width` cells, the cell at `position` added or removed.
-  void Reshape(size_t position, size_t width);
-
   size_t width_ = 1;  // cells per row
-  std::deque<std::string> cells_;  // row after row
+  TableRows rows_;
 };
 
 }  // namespace ui

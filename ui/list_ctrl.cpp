@@ -20,19 +20,9 @@ bool CListCtrl::DeleteColumn(int position) {
   return view != nullptr && view->DeleteColumn(position);
 }
 
-int CListCtrl::InsertItem(int position, std::string_view text) {
+int CListCtrl::InsertRows(int position, TableRows rows) {
   ListView* view = View();
-  return view != nullptr ? view->InsertItem(position, text) : -1;
-}
-
-bool CListCtrl::SetItemText(int item, int subItem, std::string_view text) {
-  ListView* view = View();
-  return view != nullptr && view->SetItemText(item, subItem, text);
-}
-
-int CListCtrl::InsertRows(int position, std::span<const std::string_view> cells, size_t columns) {
-  ListView* view = View();
-  return view != nullptr ? view->InsertRows(position, cells, columns) : -1;
+  return view != nullptr ? view->InsertRows(position, std::move(rows)) : -1;
 }
 
 bool CListCtrl::DeleteAllItems() {

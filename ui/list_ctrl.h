@@ -2,8 +2,9 @@
 // Calls made while the dialog is not on screen do nothing.
 #pragma once
 
-#include <span>
 #include <string_view>
+
+#include "ui/table_rows.h"
 
 namespace ui {
 
@@ -20,9 +21,8 @@ class CListCtrl {
 
   int InsertColumn(int position, std::string_view caption, int width);
   bool DeleteColumn(int position);
-  int InsertItem(int position, std::string_view text);
-  bool SetItemText(int item, int subItem, std::string_view text);
-  int InsertRows(int position, std::span<const std::string_view> cells, size_t columns);
+  // Inserts the rows, top to bottom, at `position`; -1 when refused.
+  int InsertRows(int position, TableRows rows);
   bool DeleteAllItems();
 
  protected:

@@ -12,7 +12,7 @@
 #include "loan/equal_payment_report.h"
 #include "loan/equal_payment_schedule.h"
 #include "loan/equal_principal_schedule.h"
-#include "loan/schedule_cells.h"
+#include "loan/schedule_columns.h"
 #include "res/ids.h"
 #include "tests/unit/test_automation.h"
 #include "ui/host.h"
@@ -50,7 +50,7 @@ void ComputeAndFormatTableCells(benchmark::State& state) {
     auto outcome = loan::ComputeEqualPaymentSchedule(input);
     const auto& schedule = std::get<loan::EqualPaymentSchedule>(outcome);
     if (schedule.rows.size() != 4000) state.SkipWithError("not 4000 rows");
-    benchmark::DoNotOptimize(loan::EqualPaymentTableRows(schedule.rows));
+    benchmark::DoNotOptimize(loan::EqualPaymentColumns::Rows(schedule.rows));
   }
 }
 BENCHMARK(ComputeAndFormatTableCells)->Unit(benchmark::kMicrosecond);

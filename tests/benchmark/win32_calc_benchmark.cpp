@@ -8,8 +8,8 @@
 //
 // Run under Wine with the null display driver (the prefix of the tests). The
 // two Calcs take turns in one open dialog; each figure is the median of
-// REPETITIONS (default 31) turns, and the ratio is that of the two medians.
-// The graph opens REPETITIONS times after them.
+// REPETITIONS (default 31) turns, and the ratio is that of the two medians;
+// then the graph opens as many times.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

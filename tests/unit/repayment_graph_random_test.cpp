@@ -3,7 +3,7 @@
 // columns over that year's rows, its balance the table's after the year's
 // last row, and each axis's ticks are round, evenly spaced and cover what it
 // shows. A Calc that stopped leaves no graph but the warning. The seed is
-// fixed, so a failure repeats.
+// fixed, so a failure repeats; last, the third part that no dialog has yet.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,12 +11,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "loan/bonus_loan_sim_dlg.h"
 #include "loan/equal_payment_loan_dlg.h"
 #include "loan/equal_principal_loan_dlg.h"
 #include "loan/prepayment_loan_dlg.h"
+#include "loan/repayment_chart.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "tests/unit/random_dice.h"
@@ -70,10 +72,9 @@ void ExpectGraphOfTable(const core::ChartSeries& series, const std::map<int, Tab
   int64_t barLow = 0, barHigh = 0, balanceLow = 0, balanceHigh = 0;
   auto expected = table.begin();
   for (const core::ChartYear& year : series.years) {
-    ASSERT_EQ(year.year, expected->first);
-    ASSERT_EQ(year.principal, expected->second.principal) << year.year;
-    ASSERT_EQ(year.interest, expected->second.interest) << year.year;
-    ASSERT_EQ(year.balance, expected->second.balance) << year.year;
+    const auto& [number, shown] = *expected;
+    ASSERT_EQ(std::tuple(year.year, year.principal, year.interest, year.balance),
+              std::tuple(number, shown.principal, shown.interest, shown.balance));
     // Positive parts stack up from 0, negative ones down.
     barHigh = std::max(barHigh, std::max<int64_t>(year.principal, 0) +
                                     std::max<int64_t>(year.interest, 0));
@@ -83,7 +84,6 @@ void ExpectGraphOfTable(const core::ChartSeries& series, const std::map<int, Tab
     balanceHigh = std::max(balanceHigh, year.balance);
     ++expected;
   }
-  EXPECT_FALSE(series.withUnpaid);
   ExpectTicksCover(series.barTicks, barLow, barHigh);
   ExpectTicksCover(series.balanceTicks, balanceLow, balanceHigh);
 }
@@ -95,9 +95,10 @@ std::pair<std::string, std::string> Later(Dice& dice, int year, int month) {
 }
 
 // Plays kCasesPerDialog Calcs with the fields that `fill` types, each followed
-// by the グラフ button, on the dialog that `open` runs.
-void PlayGraphs(uint64_t seed, int graphButton, const std::function<void()>& open,
-                const std::function<void(Dice&, ui::DialogWindow&)>& fill, int calc) {
+// by the グラフ button, on a Dialog.
+template <class Dialog>
+void PlayGraphs(uint64_t seed, int graphButton, int calc,
+                const std::function<void(Dice&, ui::DialogWindow&)>& fill) {
   Dice dice(seed);
   testing_support::TestAutomation automation;
   int graphs = 0, warnings = 0;
@@ -125,20 +126,14 @@ void PlayGraphs(uint64_t seed, int graphButton, const std::function<void()>& ope
       w.UserEscape();
     });
   }
-  open();
+  Dialog().DoModal();
   EXPECT_GT(graphs, kCasesPerDialog / 2);
   EXPECT_GT(warnings, 0);
 }
 
-// The loan fields of a day-counted dialog.
-struct LoanIds {
-  int loanAmount, paymentCount, loanYear, loanMonth, startYear, startMonth;
-  int radioAnnualRate, radioMonthRate, annualRate, monthRate;
-};
-
 // Loans as people take them, now and then one far larger or longer, or one
 // that the dialog stops (the first repayment before the loan).
-void FillLoan(Dice& dice, ui::DialogWindow& w, const LoanIds& ids) {
+void FillLoan(Dice& dice, ui::DialogWindow& w, const res::DayCountedLoanIds& ids) {
   const int year = static_cast<int>(dice.Between(1990, 2990));
   const int month = static_cast<int>(dice.Between(1, 12));
   auto [startYear, startMonth] = Later(dice, year, month);
@@ -149,53 +144,35 @@ void FillLoan(Dice& dice, ui::DialogWindow& w, const LoanIds& ids) {
              std::to_string(dice.OneIn(10) ? dice.Between(1, 4000) : dice.Between(1, 480)));
   w.UserType(ids.loanYear, std::to_string(year));
   w.UserType(ids.loanMonth, std::to_string(month));
-  w.UserType(ids.startYear, startYear);
-  w.UserType(ids.startMonth, startMonth);
+  w.UserType(ids.repayStartYear, startYear);
+  w.UserType(ids.repayStartMonth, startMonth);
   w.UserClick(dice.OneIn(3) ? ids.radioMonthRate : ids.radioAnnualRate);
   w.UserType(ids.annualRate, std::to_string(dice.Real(0, 15)));
   w.UserType(ids.monthRate, std::to_string(dice.Real(0, 1.5)));
 }
 
+// The loan alone, on a day-counted dialog.
 template <class Dialog>
-void Open() {
-  Dialog dialog;
-  dialog.DoModal();
+void PlayLoanGraphs(uint64_t seed, const res::DayCountedLoanIds& ids) {
+  PlayGraphs<Dialog>(seed, ids.graph, ids.calc,
+                     [&ids](Dice& dice, ui::DialogWindow& w) { FillLoan(dice, w, ids); });
 }
 
 TEST(RepaymentGraphRandom, EqualPayment) {
-  namespace id = res::equal_payment_loan;
-  static constexpr LoanIds kIds{id::kLoanAmount,      id::kPaymentCount,     id::kLoanYear,
-                                id::kLoanMonth,       id::kRepayStartYear,   id::kRepayStartMonth,
-                                id::kRadioAnnualRate, id::kRadioMonthRate,   id::kAnnualRate,
-                                id::kMonthRate};
-  PlayGraphs(
-      2026120801, id::kGraph, Open<CEqualPaymentLoanDlg>,
-      [](Dice& dice, ui::DialogWindow& w) { FillLoan(dice, w, kIds); }, id::kCalc);
+  PlayLoanGraphs<CEqualPaymentLoanDlg>(2026120801, res::equal_payment_loan::kLoanIds);
 }
 
 TEST(RepaymentGraphRandom, EqualPrincipal) {
-  namespace id = res::equal_principal_loan;
-  static constexpr LoanIds kIds{id::kLoanAmount,      id::kPaymentCount,     id::kLoanYear,
-                                id::kLoanMonth,       id::kRepayStartYear,   id::kRepayStartMonth,
-                                id::kRadioAnnualRate, id::kRadioMonthRate,   id::kAnnualRate,
-                                id::kMonthRate};
-  PlayGraphs(
-      2026120802, id::kGraph, Open<CEqualPrincipalLoanDlg>,
-      [](Dice& dice, ui::DialogWindow& w) { FillLoan(dice, w, kIds); }, id::kCalc);
+  PlayLoanGraphs<CEqualPrincipalLoanDlg>(2026120802, res::equal_principal_loan::kLoanIds);
 }
 
 // Prepayments: each row used or not, after any repayment, of any size up to
 // more than is owed; the method either way.
 TEST(RepaymentGraphRandom, Prepayment) {
   namespace id = res::prepayment_loan;
-  static constexpr LoanIds kIds{id::kLoanAmount,      id::kPaymentCount,     id::kLoanYear,
-                                id::kLoanMonth,       id::kRepayStartYear,   id::kRepayStartMonth,
-                                id::kRadioAnnualRate, id::kRadioMonthRate,   id::kAnnualRate,
-                                id::kMonthRate};
-  PlayGraphs(
-      2026120803, id::kGraph, Open<CPrepaymentLoanDlg>,
-      [](Dice& dice, ui::DialogWindow& w) {
-        FillLoan(dice, w, kIds);
+  PlayGraphs<CPrepaymentLoanDlg>(
+      2026120803, id::kGraph, id::kCalc, [](Dice& dice, ui::DialogWindow& w) {
+        FillLoan(dice, w, id::kLoanIds);
         const int count = std::stoi(w.GetItemText(id::kPaymentCount));
         const int amount = std::stoi(w.GetItemText(id::kLoanAmount));
         for (auto [after, sum] : {std::pair{id::kPrepayAfter1, id::kPrepayAmount1},
@@ -206,17 +183,15 @@ TEST(RepaymentGraphRandom, Prepayment) {
           w.UserType(sum, std::to_string(used ? dice.Between(1, amount / 3 + 2) : 0));
         }
         w.UserClick(dice.OneIn(2) ? id::kRadioLowerInstallment : id::kRadioShortenTerm);
-      },
-      id::kCalc);
+      });
 }
 
 // Bonus loans of any term; their balance and interest may fall below 0 where
 // three bonuses a year outrun the loan.
 TEST(RepaymentGraphRandom, BonusLoan) {
   namespace id = res::bonus_loan_sim;
-  PlayGraphs(
-      2026120804, id::kGraph, Open<CBonusLoanSimDlg>,
-      [](Dice& dice, ui::DialogWindow& w) {
+  PlayGraphs<CBonusLoanSimDlg>(
+      2026120804, id::kGraph, id::kCalc, [](Dice& dice, ui::DialogWindow& w) {
         const int year = static_cast<int>(dice.Between(1990, 2990));
         const int month = static_cast<int>(dice.Between(1, 12));
         auto [startYear, startMonth] = Later(dice, year, month);
@@ -242,8 +217,21 @@ TEST(RepaymentGraphRandom, BonusLoan) {
         w.UserType(id::kLoanMonth, std::to_string(month));
         w.UserType(id::kRepayStartYear, startYear);
         w.UserType(id::kRepayStartMonth, startMonth);
-      },
-      id::kCalc);
+      });
+}
+
+// A third part per year, unpaid interest added: summed like the others and
+// stacked on them for the bars' axis.
+TEST(RepaymentChart, CarriesUnpaidInterestAsAThirdPart) {
+  const ChartRow rows[] = {
+      {2030, 1000, 500, 300, 9000}, {2030, 1000, 400, 200, 8000}, {2031, -100, 50, 0, 0}};
+  const core::ChartSeries series = RepaymentChart(rows, {1900, 950, 500}, true);
+  ASSERT_EQ(series.years.size(), 2u);
+  EXPECT_EQ(series.years[0], (core::ChartYear{2030, 2000, 900, 500, 8000}));
+  EXPECT_EQ(series.years[1], (core::ChartYear{2031, -100, 50, 0, 0}));
+  // From -100 to 2000 + 900 + 500: 500 apart, as 200 would take 18 steps.
+  EXPECT_EQ(series.barTicks,
+            (std::vector<int64_t>{-500, 0, 500, 1000, 1500, 2000, 2500, 3000, 3500}));
 }
 
 }  // namespace

@@ -34,17 +34,10 @@ class RecordingListView final : public ListView {
     Log("column- " + std::to_string(position));
     return list.DeleteColumn(position);
   }
-  int InsertItem(int position, std::string_view text) override {
-    Log("item+ " + std::to_string(position) + " " + std::string(text));
-    return refuseItems ? -1 : list.InsertItem(position, text);
-  }
-  bool SetItemText(int item, int subItem, std::string_view text) override {
-    Log("cell " + std::to_string(item) + "," + std::to_string(subItem) + " " + std::string(text));
-    return list.SetItemText(item, subItem, text);
-  }
-  int InsertRows(int position, std::span<const std::string_view> cells, size_t columns) override {
-    Log("rows+ " + std::to_string(position) + " " + std::to_string(cells.size() / columns));
-    return list.InsertRows(position, cells, columns);
+  int InsertRows(int position, TableRows rows) override {
+    Log("rows+ " + std::to_string(position) + " " + std::to_string(rows.RowCount()) + " " +
+        std::string(rows.Cell(0, 0)));
+    return refuseItems ? -1 : list.InsertRows(position, std::move(rows));
   }
   bool DeleteAllItems() override {
     Log("items-");
@@ -117,8 +110,8 @@ class ScheduleListTest : public ::testing::Test {
         cells[k] = texts[k];
       }
     }
-    std::array<std::string, kScheduleColumnCount> texts;
-    std::array<std::string_view, kScheduleColumnCount> cells;
+    std::array<std::string, 7> texts;
+    std::array<std::string_view, 7> cells;
   };
 
   RecordingListView view;
@@ -152,10 +145,8 @@ TEST_F(ScheduleListTest, EachNewRowGoesToTheTop) {
   list.SetupEqualPaymentColumns();
   view.calls.clear();
   list.AddRow(Row("a").cells);
-  // The item at position 0 first, then its six cells on the position it was given.
-  EXPECT_EQ(view.calls, (std::vector<std::string>{"item+ 0 a0", "cell 0,1 a1", "cell 0,2 a2",
-                                                  "cell 0,3 a3", "cell 0,4 a4", "cell 0,5 a5",
-                                                  "cell 0,6 a6"}));
+  // One row at position 0, with its cells.
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"rows+ 0 1 a0"}));
   list.AddRow(Row("b").cells);
   list.AddRow(Row("c").cells);
   ASSERT_EQ(view.ItemCount(), 3);
@@ -169,17 +160,17 @@ TEST_F(ScheduleListTest, EachNewRowGoesToTheTop) {
 TEST_F(ScheduleListTest, ManyRowsGoInAtOnceLastFirst) {
   list.SetupEqualPaymentColumns();
   view.calls.clear();
-  ScheduleTexts rows;
+  TableRows rows;
   for (int i = 1; i <= 4000; ++i)
     rows.AddRow("%d-0\t%d-1\t%d-2\t%d-3\t%d-4\t%d-5\t%d-6", i, i, i, i, i, i, i);
   list.AddRows(rows);
-  EXPECT_EQ(view.calls, std::vector<std::string>{"rows+ 0 4000"});
+  EXPECT_EQ(view.calls, std::vector<std::string>{"rows+ 0 4000 4000-0"});
   ASSERT_EQ(view.ItemCount(), 4000);
   EXPECT_EQ(view.ItemText(0, 0), "4000-0");
   EXPECT_EQ(view.ItemText(1, 3), "3999-3");
   EXPECT_EQ(view.ItemText(3999, 6), "1-6");
   // Rows added later go above them; a row with fewer cells leaves the rest empty.
-  ScheduleTexts more;
+  TableRows more;
   more.AddRow("%d\t%d", 1, 2);
   list.AddRows(more);
   EXPECT_EQ(view.ItemText(0, 1), "2");
@@ -192,7 +183,7 @@ TEST_F(ScheduleListTest, RefusedRowIsLeftOutWithItsCells) {
   view.refuseItems = true;
   view.calls.clear();
   list.AddRow(Row("x").cells);
-  EXPECT_EQ(view.calls, (std::vector<std::string>{"item+ 0 x0"}));
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"rows+ 0 1 x0"}));
   EXPECT_EQ(view.ItemCount(), 0);
 }
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "core/utf16.h"
 #include "res/dialog_template.h"
 #include "res/ids.h"
-#include "ui/win32/wide_text.h"
 #include "ui/win32/win32_chart_view.h"
 #include "ui/win32/windows_api.h"
 
@@ -60,7 +60,7 @@ TEST_P(EveryTemplate, TheWindowHasTheTitleFrameAndFont) {
   const res::DialogTemplate& dialog = *GetParam();
   BuiltDialog built(dialog);
   ASSERT_NE(built.get(), nullptr);
-  EXPECT_EQ(Text(built.get()), ToUtf16(dialog.title));
+  EXPECT_EQ(Text(built.get()), core::ToUtf16(dialog.title));
   LONG_PTR style = GetWindowLongPtrW(built.get(), GWL_STYLE);
   LONG_PTR exStyle = GetWindowLongPtrW(built.get(), GWL_EXSTYLE);
   EXPECT_TRUE(Has(style, WS_CAPTION | WS_SYSMENU));
@@ -93,7 +93,8 @@ TEST_P(EveryTemplate, ControlsComeInTabOrderWithTheirStyles) {
   ASSERT_NE(built.get(), nullptr);
   HWND child = GetWindow(built.get(), GW_CHILD);
   for (const res::ControlTemplate& control : dialog.controls) {
-    SCOPED_TRACE(ToUtf8(ToUtf16(control.caption)) + " id " + std::to_string(control.id));
+    SCOPED_TRACE(core::ToUtf8(core::ToUtf16(control.caption)) + " id " +
+                 std::to_string(control.id));
     ASSERT_NE(child, nullptr) << "fewer windows than controls";
     EXPECT_EQ(GetDlgCtrlID(child), control.id);
     LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
@@ -101,7 +102,7 @@ TEST_P(EveryTemplate, ControlsComeInTabOrderWithTheirStyles) {
     EXPECT_EQ(Has(style, WS_TABSTOP), (control.flags & res::kTabStop) != 0);
     EXPECT_EQ(Has(style, WS_GROUP), (control.flags & res::kGroupStart) != 0);
     if (control.kind != ControlKind::Icon) {
-      EXPECT_EQ(Text(child), ToUtf16(control.caption));
+      EXPECT_EQ(Text(child), core::ToUtf16(control.caption));
     }
     switch (control.kind) {
       case ControlKind::Button:

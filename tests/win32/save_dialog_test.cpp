@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/win32/wide_text.h"
+#include "core/utf16.h"
 
 namespace ui::win32 {
 namespace {
@@ -36,16 +36,16 @@ TEST(DialogDefaultExtension, WildcardsAreNoExtension) {
 TEST(WideText, JapaneseRoundTripsExactly) {
   std::string texts[] = {"ﾊﾞｰｼﾞｮﾝ情報(TavoroI) (&A)...", "Tavoro V.4　機能メニュー",
                          "元利均等返済\nシミュレーション", "１００", "¥\\", "𠮷"};
-  for (const std::string& text : texts) EXPECT_EQ(ToUtf8(ToUtf16(text)), text);
-  EXPECT_EQ(ToUtf16("ﾊﾞｰｼﾞｮﾝ"), L"ﾊﾞｰｼﾞｮﾝ");
-  EXPECT_EQ(ToUtf16("𠮷").size(), 2u);  // a surrogate pair
+  for (const std::string& text : texts) EXPECT_EQ(core::ToUtf8(core::ToUtf16(text)), text);
+  EXPECT_EQ(core::ToUtf16("ﾊﾞｰｼﾞｮﾝ"), L"ﾊﾞｰｼﾞｮﾝ");
+  EXPECT_EQ(core::ToUtf16("𠮷").size(), 2u);  // a surrogate pair
 }
 
 TEST(WideText, MalformedInputBecomesReplacementCharacters) {
-  EXPECT_EQ(ToUtf16("a\xff" "b"), L"a\xfffd" L"b");
-  EXPECT_EQ(ToUtf8(L"a\xd800" L"b"), "a\xef\xbf\xbd" "b");
-  EXPECT_EQ(ToUtf16(""), L"");
-  EXPECT_EQ(ToUtf8(L""), "");
+  EXPECT_EQ(core::ToUtf16("a\xff" "b"), L"a\xfffd" L"b");
+  EXPECT_EQ(core::ToUtf8(L"a\xd800" L"b"), "a\xef\xbf\xbd" "b");
+  EXPECT_EQ(core::ToUtf16(""), L"");
+  EXPECT_EQ(core::ToUtf8(L""), "");
 }
 
 }  // namespace

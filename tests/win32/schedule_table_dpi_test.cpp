@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "loan/bonus_loan_report.h"
-#include "loan/schedule_cells.h"
+#include "loan/schedule_columns.h"
 #include "res/ids.h"
 #include "tests/win32/win32_automation.h"
 #include "ui/win32/dpi.h"
@@ -83,7 +83,7 @@ bool CellShowsWhole(HWND list, int item, int column) {
 struct Simulation {
   int menuButton, list, calc;
   std::vector<std::pair<int, std::string>> fields;  // a short schedule
-  loan::ScheduleTexts widest;                          // one row
+  TableRows widest;                                    // one row
 };
 
 // Calculates a short schedule, puts the widest texts in the top row, then
@@ -102,13 +102,12 @@ std::wstring CheckTableAtEveryDpi(const Simulation& simulation) {
     ASSERT_TRUE(list != nullptr && view != nullptr);
     ASSERT_GT(view->ItemCount(), 0);
     const std::vector<ListColumn> layout = view->Columns();
-    const auto widest = simulation.widest.Row(0);
-    ASSERT_EQ(layout.size(), widest.size());
-    for (size_t column = 0; column < layout.size(); ++column)
-      view->SetItemText(0, static_cast<int>(column), widest[column]);
+    // The widest row goes in at the top.
+    view->InsertRows(0, simulation.widest);
+    auto widest = [&](size_t column) { return simulation.widest.Cell(0, column); };
     ListView_GetItemText(list, 0, 0, firstCell.data(), static_cast<int>(firstCell.size()));
     // The program reads back what it wrote, whatever the control shows.
-    EXPECT_EQ(view->ItemText(0, 0), widest[0]);
+    EXPECT_EQ(view->ItemText(0, 0), widest(0));
     // Room for every column, so that none is scrolled out of the picture.
     SetWindowPos(list, nullptr, 0, 0, 2000, 200, SWP_NOMOVE | SWP_NOZORDER);
     LOGFONTW font96{};
@@ -132,7 +131,7 @@ std::wstring CheckTableAtEveryDpi(const Simulation& simulation) {
                   FromDesignPixels(layout[column].width, dpi))
             << "column " << column << " at " << dpi;
         EXPECT_TRUE(CellShowsWhole(list, 0, index))
-            << "\"" << widest[column] << "\" in column " << column << " ("
+            << "\"" << widest(column) << "\" in column " << column << " ("
             << layout[column].caption << ") at " << dpi << " DPI";
       }
       SendMessageW(list, WM_SETFONT, SendMessageW(window, WM_GETFONT, 0, 0), FALSE);
@@ -159,20 +158,20 @@ TEST(ScheduleTable, WidestCellsShowWholeAtEveryDpi) {
                          {ep::kLoanYear, "2000"}, {ep::kLoanMonth, "1"},
                          {ep::kRepayStartYear, "2000"}, {ep::kRepayStartMonth, "2"},
                          {ep::kAnnualRate, "3"}},
-                        loan::EqualPaymentTableRows({&dated, 1})});
+                        loan::EqualPaymentColumns::Rows({&dated, 1})});
   CheckTableAtEveryDpi({res::menu::kEqualPrincipalLoan, epr::kList, epr::kCalc,
                         {{epr::kLoanAmount, "100"}, {epr::kPaymentCount, "12"},
                          {epr::kLoanYear, "2000"}, {epr::kLoanMonth, "1"},
                          {epr::kRepayStartYear, "2000"}, {epr::kRepayStartMonth, "2"},
                          {epr::kAnnualRate, "3"}},
-                        loan::EqualPrincipalTableRows({&dated, 1})});
+                        loan::EqualPrincipalColumns::Rows({&dated, 1})});
   // The mark shows as the full-width asterisk: the list font's own is a dot.
   std::wstring mark = CheckTableAtEveryDpi({res::menu::kBonusLoanSim, bs::kList, bs::kCalc,
                         {{bs::kLoanAmount, "100"}, {bs::kPeriod, "1"}, {bs::kBonusMonth1, "6"},
                          {bs::kBonusMonth2, "12"}, {bs::kBonusMonthPayment, "10"},
                          {bs::kAnnualRate, "3"}, {bs::kLoanYear, "2000"}, {bs::kLoanMonth, "1"},
                          {bs::kRepayStartYear, "2000"}, {bs::kRepayStartMonth, "1"}},
-                        loan::BonusTableRows({&bonus, 1})});
+                        loan::BonusColumns::Rows({&bonus, 1})});
   EXPECT_EQ(mark, L" \uFF0A");
 }
 

@@ -35,9 +35,13 @@ class ListViewTest : public ::testing::Test {
   void TearDown() override { DestroyWindow(dialog_); }
 
   void AddRow(Win32ListView& list, const std::string& first, int row) {
-    int item = list.InsertItem(0, first);
+    std::vector<std::string> texts{first};
     for (int sub = 1; sub < 7; ++sub)
-      list.SetItemText(item, sub, first + "." + std::to_string(sub) + "." + std::to_string(row));
+      texts.push_back(first + "." + std::to_string(sub) + "." + std::to_string(row));
+    const std::vector<std::string_view> cells(texts.begin(), texts.end());
+    TableRows rows;
+    rows.AddRow(cells);
+    list.InsertRows(0, std::move(rows));
   }
 
   HWND dialog_ = nullptr;
@@ -101,8 +105,7 @@ TEST_F(ListViewTest, LongCellTextsComeBackWhole) {
   list.InsertColumn(0, "c", 40);
   list.InsertColumn(1, "d", 40);
   std::string longText(1000, '9');
-  int item = list.InsertItem(0, "円");
-  list.SetItemText(item, 1, longText);
+  const int item = list.InsertRows(0, testing_support::Rows({{"円", longText}}));
   EXPECT_EQ(list.ItemText(item, 1), longText);
   EXPECT_EQ(list.ItemText(item, 0), "円");
 }
@@ -114,9 +117,13 @@ TEST_F(ListViewTest, FourThousandRowsFillWellUnderASecond) {
   for (int row = 4000; row >= 1; --row)
     for (int sub = 0; sub < 7; ++sub)
       texts.push_back("2001.01." + std::to_string(sub) + "." + std::to_string(row));
-  const std::vector<std::string_view> cells(texts.begin(), texts.end());
+  TableRows rows;
+  for (size_t row = 0; row < 4000; ++row) {
+    const std::vector<std::string_view> cells(texts.begin() + row * 7, texts.begin() + row * 7 + 7);
+    rows.AddRow(cells);
+  }
   auto start = std::chrono::steady_clock::now();
-  list.InsertRows(0, cells, 7);
+  list.InsertRows(0, std::move(rows));
   auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(list.ItemCount(), 4000);
   EXPECT_EQ(ListView_GetItemCount(control_), 4000);

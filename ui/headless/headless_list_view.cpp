@@ -20,23 +20,13 @@ bool HeadlessListView::DeleteColumn(int position) {
   return true;
 }
 
-int HeadlessListView::InsertItem(int position, std::string_view text) {
-  return InsertRows(position, std::span<const std::string_view>(&text, 1), 1);
-}
-
-int HeadlessListView::InsertRows(int position, std::span<const std::string_view> cells,
-                                 size_t columns) {
+int HeadlessListView::InsertRows(int position, TableRows rows) {
   if (position < 0) return -1;
-  const size_t rows = columns == 0 ? 0 : cells.size() / columns;
-  const size_t at = cells_.InsertRows(static_cast<size_t>(position), cells, columns);
-  selected_.insert(selected_.begin() + static_cast<ptrdiff_t>(at), rows, false);
-  if (focusedItem_ >= static_cast<int>(at)) focusedItem_ += static_cast<int>(rows);
+  const size_t count = rows.RowCount();
+  const size_t at = cells_.InsertRows(static_cast<size_t>(position), std::move(rows));
+  selected_.insert(selected_.begin() + static_cast<ptrdiff_t>(at), count, false);
+  if (focusedItem_ >= static_cast<int>(at)) focusedItem_ += static_cast<int>(count);
   return static_cast<int>(at);
-}
-
-bool HeadlessListView::SetItemText(int item, int subItem, std::string_view text) {
-  if (item < 0 || subItem < 0) return false;
-  return cells_.SetText(static_cast<size_t>(item), static_cast<size_t>(subItem), text);
 }
 
 bool HeadlessListView::DeleteAllItems() {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/utf16.h"
 #include "res/texts.h"
 #include "ui/chart_text.h"
-#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 namespace {
@@ -121,7 +121,7 @@ int Place(int64_t value, int64_t low, int64_t high, int bottom, int top) {
 
 std::vector<std::wstring> TickLabels(const std::vector<int64_t>& ticks) {
   std::vector<std::wstring> labels;
-  for (int64_t tick : ticks) labels.push_back(ToUtf16(ManText(tick)));
+  for (int64_t tick : ticks) labels.push_back(core::ToUtf16(ManText(tick)));
   return labels;
 }
 
@@ -154,14 +154,14 @@ void DrawLegend(const Canvas& canvas, const Palette& palette, bool withUnpaid, i
     canvas.Fill({x, y, x + swatch, y + swatch}, palette.parts[part], palette.hatches[part],
                 palette.outlineParts);
     x += swatch + canvas.Px(4);
-    const std::wstring name = ToUtf16(names[part]);
+    const std::wstring name = core::ToUtf16(names[part]);
     canvas.Text(x, top, name);
     x += canvas.Extent(name).cx + canvas.Px(14);
   }
   const int middle = top + lineHeight / 2;
   canvas.Line(x, middle, x + canvas.Px(18), middle, palette.line, canvas.Px(2));
   canvas.Marker(x + canvas.Px(9), middle);
-  canvas.Text(x + canvas.Px(22), top, ToUtf16(res::text::kChartBalance));
+  canvas.Text(x + canvas.Px(22), top, core::ToUtf16(res::text::kChartBalance));
 }
 
 // The labels of one axis, from the lowest tick up, right-aligned at `x` (or
@@ -185,7 +185,7 @@ void DrawTitle(HDC dc, HFONT font, const RECT& box, const core::ChartSeries& ser
   HFONT titleFont = CreateFontIndirectW(&bold);
   HGDIOBJ old = SelectObject(dc, titleFont != nullptr ? titleFont : font);
   RECT titleBox = box;
-  std::wstring title = ToUtf16(ChartTitle(series));
+  std::wstring title = core::ToUtf16(ChartTitle(series));
   DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &titleBox,
             DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, old);
@@ -202,7 +202,7 @@ void DrawPlot(const Canvas& canvas, const Palette& palette, const core::ChartSer
   const std::vector<std::wstring> barLabels = TickLabels(barTicks);
   const std::vector<std::wstring> balanceLabels = TickLabels(balanceTicks);
   std::vector<std::wstring> yearLabels;
-  for (const core::ChartYear& year : years) yearLabels.push_back(ToUtf16(YearLabel(year.year)));
+  for (const core::ChartYear& year : years) yearLabels.push_back(core::ToUtf16(YearLabel(year.year)));
   const int yearWidth = WidestOf(canvas, yearLabels);
 
   // The plot leaves room for the labels of both axes beside it, half a line
@@ -305,8 +305,8 @@ void DrawChart(HDC dc, int width, int height, UINT dpi, HFONT font,
     y += lineHeight + canvas.Px(8);
     DrawLegend(canvas, palette, series.withUnpaid, pad, y, lineHeight);
     y += lineHeight + canvas.Px(8);
-    canvas.Text(pad, y, ToUtf16(res::text::kChartBarAxis));
-    const std::wstring balanceAxis = ToUtf16(res::text::kChartBalanceAxis);
+    canvas.Text(pad, y, core::ToUtf16(res::text::kChartBarAxis));
+    const std::wstring balanceAxis = core::ToUtf16(res::text::kChartBalanceAxis);
     canvas.Text(width - pad - canvas.Extent(balanceAxis).cx, y, balanceAxis);
     y += lineHeight + canvas.Px(4);
     DrawPlot(canvas, palette, series, {pad, y, width - pad, height - pad}, lineHeight);

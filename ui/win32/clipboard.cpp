@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ui/win32/wide_text.h"
+#include "core/utf16.h"
 
 namespace ui::win32 {
 
@@ -11,7 +11,7 @@ std::string ReadClipboardText() {
   if (!OpenClipboard(nullptr)) return text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = ToUtf8(wide);
+      text = core::ToUtf8(wide);
       GlobalUnlock(data);
     }
   }
@@ -20,7 +20,7 @@ std::string ReadClipboardText() {
 }
 
 void WriteClipboardText(HWND owner, std::string_view text) {
-  std::wstring wide = ToUtf16(text);
+  std::wstring wide = core::ToUtf16(text);
   WriteClipboardData(owner, CF_UNICODETEXT,
                      std::string_view(reinterpret_cast<const char*>(wide.c_str()),
                                       (wide.size() + 1) * sizeof(wchar_t)));

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
+#include "core/utf16.h"
 #include "res/ids.h"
-#include "ui/win32/wide_text.h"
 #include "ui/win32/win32_chart_view.h"
 
 namespace ui::win32 {
@@ -58,7 +58,7 @@ void WriteControl(TemplateWriter& out, const res::ControlTemplate& control) {
   if (control.kind == ControlKind::Icon)
     out.Ordinal(static_cast<WORD>(res::kIconMain));
   else
-    out.Text(ToUtf16(control.caption));
+    out.Text(core::ToUtf16(control.caption));
   out.Word(0);  // no creation data
 }
 
@@ -155,11 +155,11 @@ std::vector<WORD> BuildDialogTemplate(const res::DialogTemplate& dialog) {
   out.Coordinate(dialog.h);
   out.Word(0);  // no menu
   out.Word(0);  // the dialog class
-  out.Text(ToUtf16(dialog.title));
+  out.Text(core::ToUtf16(dialog.title));
   out.Word(static_cast<WORD>(dialog.pointSize));
   out.Word(FW_NORMAL);
   out.Word(MAKEWORD(FALSE, SHIFTJIS_CHARSET));  // not italic; a Japanese face
-  out.Text(ToUtf16(dialog.font));
+  out.Text(core::ToUtf16(dialog.font));
   for (const res::ControlTemplate& control : dialog.controls) WriteControl(out, control);
   return out.Take();
 }

@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "ui/win32/wide_text.h"
+#include "core/utf16.h"
 
 namespace ui::win32 {
 
 std::wstring DialogFilter(std::string_view filter) {
-  std::wstring wide = ToUtf16(filter);
+  std::wstring wide = core::ToUtf16(filter);
   for (wchar_t& c : wide)
     if (c == L'|') c = L'\0';
   // Whatever the text ended with, the list ends with two NULs; c_str() adds the second.
@@ -21,13 +21,13 @@ std::wstring DialogFilter(std::string_view filter) {
 std::wstring DialogDefaultExtension(std::string_view extension) {
   if (extension.find_first_of("*?") != std::string_view::npos) return {};
   if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  return ToUtf16(extension);
+  return core::ToUtf16(extension);
 }
 
 std::optional<std::string> ShowSaveFileDialog(HWND owner, const SaveDialogRequest& request) {
   std::wstring filter = DialogFilter(request.filter);
   std::wstring extension = DialogDefaultExtension(request.defaultExtension);
-  std::wstring initialName = ToUtf16(request.initialName);
+  std::wstring initialName = core::ToUtf16(request.initialName);
   std::vector<wchar_t> path(32768, L'\0');
   initialName.copy(path.data(), std::min(initialName.size(), path.size() - 1));
 
@@ -41,7 +41,7 @@ std::optional<std::string> ShowSaveFileDialog(HWND owner, const SaveDialogReques
   dialog.lpstrDefExt = extension.c_str();
   dialog.Flags = request.flags | OFN_EXPLORER;
   if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-  return ToUtf8(path.data());
+  return core::ToUtf8(path.data());
 }
 
 }  // namespace ui::win32

@@ -1,9 +1,9 @@
 #include "ui/win32/table_input.h"
 
+#include "core/utf16.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "ui/table_copy.h"
-#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 
@@ -22,8 +22,8 @@ int ShowTableMenu(HWND list, ListView& view, LPARAM where) {
   }
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr) return 0;
-  AppendMenuW(menu, MF_STRING, res::kIdEditCopy, ToUtf16(res::text::kTableCopy).c_str());
-  AppendMenuW(menu, MF_STRING, res::kIdTableGraph, ToUtf16(res::text::kGraph).c_str());
+  AppendMenuW(menu, MF_STRING, res::kIdEditCopy, core::ToUtf16(res::text::kTableCopy).c_str());
+  AppendMenuW(menu, MF_STRING, res::kIdTableGraph, core::ToUtf16(res::text::kGraph).c_str());
   UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x,
                                                  at.y, 0, list, nullptr));
   DestroyMenu(menu);

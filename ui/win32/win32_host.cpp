@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "core/utf16.h"
 #include "ui/dialog.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/dialog_keyboard.h"
@@ -10,7 +11,6 @@
 #include "ui/win32/dialog_template_builder.h"
 #include "ui/win32/save_dialog.h"
 #include "ui/win32/table_input.h"
-#include "ui/win32/wide_text.h"
 #include "ui/win32/win32_painter.h"
 #include "ui/win32/win32_window.h"
 
@@ -189,7 +189,7 @@ void Win32Host::OnIdle(ModalRun& run) {
 int Win32Host::MessageBox(DialogWindow* owner, std::string_view text, std::string_view caption,
                           unsigned type) {
   if (automation_ != nullptr) return automation_->OnMessageBox(caption, text, type);
-  return MessageBoxW(OwnerHandle(owner), ToUtf16(text).c_str(), ToUtf16(caption).c_str(), type);
+  return MessageBoxW(OwnerHandle(owner), core::ToUtf16(text).c_str(), core::ToUtf16(caption).c_str(), type);
 }
 
 std::string Win32Host::ClipboardText() { return ReadClipboardText(); }

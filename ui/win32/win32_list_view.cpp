@@ -1,13 +1,12 @@
 #include "ui/win32/win32_list_view.h"
 
-
 #include <algorithm>
 #include <cwchar>
 #include <string>
 #include <string_view>
 
+#include "core/utf16.h"
 #include "ui/win32/dpi.h"
-#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 namespace {
@@ -31,7 +30,7 @@ std::wstring FetchText(Fetch fetch) {
 // full-width asterisk, the same mark at the size of a kanji. The program's
 // own text keeps its '*'.
 std::wstring ShownText(std::string_view text) {
-  std::wstring shown = ToUtf16(text);
+  std::wstring shown = core::ToUtf16(text);
   const size_t mark = shown.find_first_not_of(L' ');
   if (mark != std::wstring::npos && shown.compare(mark, std::wstring::npos, L"*") == 0)
     shown[mark] = L'\uFF0A';  // ＊
@@ -43,7 +42,7 @@ std::wstring ShownText(std::string_view text) {
 Win32ListView::Win32ListView(HWND control) : control_(control), dpi_(WindowDpi(control)) {}
 
 int Win32ListView::InsertColumn(int position, std::string_view caption, int width) {
-  std::wstring text = ToUtf16(caption);
+  std::wstring text = core::ToUtf16(caption);
   LVCOLUMNW column{};
   // Caption, width and column number only: every column keeps the left alignment.
   column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
@@ -65,15 +64,11 @@ bool Win32ListView::DeleteColumn(int position) {
   return true;
 }
 
-int Win32ListView::InsertItem(int position, std::string_view text) {
-  return InsertRows(position, std::span<const std::string_view>(&text, 1), 1);
-}
-
-int Win32ListView::InsertRows(int position, std::span<const std::string_view> cells,
-                              size_t columns) {
+int Win32ListView::InsertRows(int position, TableRows rows) {
   if (position < 0) return -1;
-  const size_t at = cells_.InsertRows(static_cast<size_t>(position), cells, columns);
-  ShowRowsInserted(at, columns == 0 ? 0 : cells.size() / columns);
+  const size_t count = rows.RowCount();
+  const size_t at = cells_.InsertRows(static_cast<size_t>(position), std::move(rows));
+  ShowRowsInserted(at, count);
   return static_cast<int>(at);
 }
 
@@ -100,14 +95,6 @@ void Win32ListView::ShowRowsInserted(size_t at, size_t inserted) {
     for (int item : selected) SetItemState(moved(item), LVIS_SELECTED, LVIS_SELECTED);
   }
   if (focused >= 0) SetItemState(moved(focused), LVIS_FOCUSED, LVIS_FOCUSED);
-}
-
-bool Win32ListView::SetItemText(int item, int subItem, std::string_view text) {
-  if (item < 0 || subItem < 0 ||
-      !cells_.SetText(static_cast<size_t>(item), static_cast<size_t>(subItem), text))
-    return false;
-  SendMessageW(control_, LVM_REDRAWITEMS, static_cast<WPARAM>(item), item);
-  return true;
 }
 
 bool Win32ListView::DeleteAllItems() {
@@ -160,7 +147,7 @@ std::vector<ListColumn> Win32ListView::Columns() const {
       return exists ? wcsnlen(buffer, static_cast<size_t>(size)) : 0;
     });
     if (!exists) break;
-    columns.push_back(ListColumn{ToUtf8(caption), ToDesignPixels(width, dpi_)});
+    columns.push_back(ListColumn{core::ToUtf8(caption), ToDesignPixels(width, dpi_)});
   }
   return columns;
 }

@@ -21,9 +21,7 @@ class Win32ListView final : public ListView {
 
   int InsertColumn(int position, std::string_view caption, int width) override;
   bool DeleteColumn(int position) override;
-  int InsertItem(int position, std::string_view text) override;
-  bool SetItemText(int item, int subItem, std::string_view text) override;
-  int InsertRows(int position, std::span<const std::string_view> cells, size_t columns) override;
+  int InsertRows(int position, TableRows rows) override;
   bool DeleteAllItems() override;
 
   std::vector<ListColumn> Columns() const override;

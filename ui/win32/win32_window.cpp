@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/win32/wide_text.h"
+#include "core/utf16.h"
 
 namespace ui::win32 {
 namespace {
@@ -55,10 +55,10 @@ Win32Window::Win32Window(HWND window, const res::DialogTemplate& dialogTemplate,
         charts_[control.id] = std::make_unique<Win32ChartView>(chart);
 }
 
-std::string Win32Window::GetItemText(int id) const { return ToUtf8(WindowText(Control(id))); }
+std::string Win32Window::GetItemText(int id) const { return core::ToUtf8(WindowText(Control(id))); }
 
 void Win32Window::SetItemText(int id, std::string_view text) {
-  SetDlgItemTextW(window_, id, ToUtf16(text).c_str());
+  SetDlgItemTextW(window_, id, core::ToUtf16(text).c_str());
 }
 
 void Win32Window::CheckRadioButton(int first, int last, int check) {
@@ -106,7 +106,7 @@ void Win32Window::AppendSystemMenuSeparator() {
 
 void Win32Window::AppendSystemMenuItem(int command, std::string_view text) {
   if (HMENU menu = SystemMenuForAppending())
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), ToUtf16(text).c_str());
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), core::ToUtf16(text).c_str());
 }
 
 void Win32Window::SetIcon(int iconId, bool big) {
@@ -135,7 +135,7 @@ void Win32Window::UserType(int id, std::string_view text) {
   HWND control = Control(id);
   if (control == nullptr) return;
   Focus(control);
-  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf16(text).c_str()));
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(core::ToUtf16(text).c_str()));
   // The caret ends after the typed text.
   WPARAM end = static_cast<WPARAM>(GetWindowTextLengthW(control));
   SendMessageW(control, EM_SETSEL, end, static_cast<LPARAM>(end));
@@ -225,7 +225,7 @@ std::vector<SystemMenuItem> Win32Window::SystemMenuItems() const {
     info.cch = static_cast<UINT>(text.size());
     GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info);
     text.resize(info.cch);
-    items.push_back({false, static_cast<int>(info.wID), ToUtf8(text)});
+    items.push_back({false, static_cast<int>(info.wID), core::ToUtf8(text)});
   }
   return items;
 }
