@@ -41,13 +41,10 @@ void WriteDigitsBefore(char* end, uint32_t magnitude) {
 }
 
 // Writes blanks at `to` up to `width` before a text of `size` characters;
-// returns where the text goes. Numbers are padded by a few blanks, so these go
-// in as one store of a fixed size, which may write past them: the room that
-// Compile adds after the longest text (kOvershoot).
+// returns where the text goes.
 char* WriteBlanks(char* to, size_t size, size_t width) {
   const size_t blanks = width > size ? width - size : 0;
-  std::memset(to, ' ', kOvershoot);
-  if (blanks > kOvershoot) std::memset(to + kOvershoot, ' ', blanks - kOvershoot);
+  std::memset(to, ' ', blanks);
   return to + blanks;
 }
 

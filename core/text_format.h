@@ -73,10 +73,6 @@ constexpr std::optional<Conversion> ParseConversion(std::string_view format, siz
   return std::nullopt;
 }
 
-// The bytes that writing a conversion may store past its text (then written
-// over by what follows).
-inline constexpr size_t kOvershoot = 16;
-
 // The most bytes that a conversion writes, whatever its argument.
 constexpr size_t Longest(const Conversion& conversion) {
   // A double's 309 integer digits, its sign, point and decimals; an int's ten
@@ -98,7 +94,7 @@ struct Piece {
 
 struct Layout {
   size_t pieces;   // how many
-  size_t longest;  // the most bytes the format writes, kOvershoot included
+  size_t longest;  // the most bytes the format writes
 };
 
 // Takes the format apart into `pieces`, when every conversion of it is valid
@@ -131,7 +127,7 @@ constexpr std::optional<Layout> Compile(std::string_view format, std::span<const
     begin = at;
   }
   if (next != kinds.size() || !add(format.size(), std::nullopt)) return std::nullopt;
-  return Layout{count, longest + kOvershoot};
+  return Layout{count, longest};
 }
 
 template <class T>
