@@ -108,7 +108,8 @@ void PlayGraphs(uint64_t seed, int graphButton, int calc,
       fill(dice, w);
       w.UserClick(calc);
       for (const res::ControlTemplate& control : w.Template().controls)
-        if (control.kind == res::ControlKind::List) *table = YearsOfTable(*w.GetListView(control.id));
+        if (control.kind == res::ControlKind::List)
+          *table = YearsOfTable(*w.GetListView(control.id));
       automation.boxes.clear();
       w.UserClick(graphButton);
     });
@@ -209,7 +210,8 @@ TEST(RepaymentGraphRandom, BonusLoan) {
         w.UserType(id::kBonusMonth2, std::to_string(first + 4));
         w.UserType(id::kBonusMonth3, std::to_string(dice.OneIn(8) ? first : first + 8));
         // Mostly a bonus payment that leaves the installments something to repay.
-        const double bonusesInTerm = std::max(1.0, (inMonths ? period : period * 12) * bonuses / 12.0);
+        const double bonusesInTerm =
+            std::max(1.0, (inMonths ? period : period * 12) * bonuses / 12.0);
         w.UserType(id::kBonusMonthPayment,
                    std::to_string(amount / bonusesInTerm / dice.Real(1.2, 4.0)));
         w.UserType(id::kAnnualRate, std::to_string(dice.Real(0, 8)));

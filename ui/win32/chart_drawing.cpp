@@ -202,7 +202,8 @@ void DrawPlot(const Canvas& canvas, const Palette& palette, const core::ChartSer
   const std::vector<std::wstring> barLabels = TickLabels(barTicks);
   const std::vector<std::wstring> balanceLabels = TickLabels(balanceTicks);
   std::vector<std::wstring> yearLabels;
-  for (const core::ChartYear& year : years) yearLabels.push_back(core::ToUtf16(YearLabel(year.year)));
+  for (const core::ChartYear& year : years)
+    yearLabels.push_back(core::ToUtf16(YearLabel(year.year)));
   const int yearWidth = WidestOf(canvas, yearLabels);
 
   // The plot leaves room for the labels of both axes beside it, half a line
@@ -359,7 +360,8 @@ std::string PackedDib(const ChartPixels& pixels) {
   header.biCompression = BI_RGB;
   header.biSizeImage = static_cast<DWORD>(pixels.rows.size());
   // Pixels per metre at the picture's DPI.
-  header.biXPelsPerMeter = header.biYPelsPerMeter = MulDiv(static_cast<int>(pixels.dpi), 10000, 254);
+  header.biXPelsPerMeter = MulDiv(static_cast<int>(pixels.dpi), 10000, 254);
+  header.biYPelsPerMeter = header.biXPelsPerMeter;
   std::string dib(reinterpret_cast<const char*>(&header), sizeof header);
   for (size_t row = static_cast<size_t>(pixels.height); row-- > 0;)
     dib.append(reinterpret_cast<const char*>(pixels.rows.data() + row * pixels.Stride()),

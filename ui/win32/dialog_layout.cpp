@@ -20,7 +20,8 @@ void LayOutControls(HWND dialog, const res::DialogTemplate& dialogTemplate) {
   const int grownX = client.right - designed.right;
   const int grownY = client.bottom - designed.bottom;
   for (const res::ControlTemplate& control : dialogTemplate.controls) {
-    const unsigned anchors = control.flags & (res::kAnchorRight | res::kAnchorBottom | res::kStretch);
+    const unsigned anchors =
+        control.flags & (res::kAnchorRight | res::kAnchorBottom | res::kStretch);
     HWND window = GetDlgItem(dialog, control.id);
     if (anchors == 0 || window == nullptr) continue;
     RECT place = InPixels(dialog, control.x, control.y, control.w, control.h);

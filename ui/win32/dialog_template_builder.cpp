@@ -72,7 +72,8 @@ WindowStyle DialogWindowStyle(const res::DialogTemplate& dialog) {
   if (dialog.style & res::kAppWindow) style.exStyle |= WS_EX_APPWINDOW;
   // A sizing border in place of the modal frame.
   if (dialog.style & res::kResizable)
-    style.style = (style.style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME | WS_MAXIMIZEBOX;
+    style.style =
+        (style.style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME | WS_MAXIMIZEBOX;
   return style;
 }
 

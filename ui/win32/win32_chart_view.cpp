@@ -71,7 +71,8 @@ void Win32ChartView::Paint() const {
   const SIZE size = ClientSize(control_);
   // Drawn in memory first and shown at once, so that resizing does not flicker.
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1));
+  HBITMAP bitmap =
+      CreateCompatibleBitmap(dc, std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1));
   if (memory != nullptr && bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     DrawChart(memory, size.cx, size.cy, WindowDpi(control_), DialogFont(control_), series_);
@@ -92,7 +93,8 @@ void Win32ChartView::Paint() const {
 
 LRESULT CALLBACK Win32ChartView::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  const auto* view = reinterpret_cast<const Win32ChartView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  const auto* view =
+      reinterpret_cast<const Win32ChartView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   switch (message) {
     case WM_PAINT:
       if (view == nullptr) break;
