@@ -97,6 +97,14 @@ struct Layout {
   size_t longest;  // the most bytes the format writes
 };
 
+// Where the next '%' at or after `from` stands, or the format's size. By index:
+// the format may be a compile-time array whose address a sanitizer build will
+// not compare with null while compiling, as string_view::find does.
+constexpr size_t NextPercent(std::string_view format, size_t from) {
+  while (from < format.size() && format[from] != '%') ++from;
+  return from;
+}
+
 // Takes the format apart into `pieces`, when every conversion of it is valid
 // and takes, in order, an argument of the kind given, and there is room;
 // else nullopt. A format with k conversions and p "%%" has k + p + 1 pieces.
@@ -112,7 +120,7 @@ constexpr std::optional<Layout> Compile(std::string_view format, std::span<const
     longest += end - begin + (conversion ? Longest(*conversion) : 0);
     return true;
   };
-  for (size_t at = format.find('%'); at != std::string_view::npos; at = format.find('%', at)) {
+  for (size_t at = NextPercent(format, 0); at < format.size(); at = NextPercent(format, at)) {
     const size_t percent = at++;
     if (at < format.size() && format[at] == '%') {
       // "%%": the text so far with one of the two.
