@@ -17,6 +17,11 @@ inline constexpr std::string_view kLoanDateAfterStart = "借入年月が返済�
 inline constexpr std::string_view kPrepaymentNeedsNumber = "繰上げ返済の回を入力してください";
 inline constexpr std::string_view kPrepaymentBeyondTerm = "繰上げ返済の回が返済回数を超えています";
 
+// Variable-rate simulation: a used rate-change row's 回 must name repayment 2
+// to the last, and no two rows the same.
+inline constexpr std::string_view kRateChangeNumberWrong = "金利変更の回が正しくありません";
+inline constexpr std::string_view kRateChangeTwice = "同じ回の金利変更が二つあります";
+
 // Save-to-file of the schedule simulations: the Save dialog and its outcome.
 inline constexpr std::string_view kReportDefaultExtension = "*.*";
 inline constexpr std::string_view kReportFilter =
@@ -25,6 +30,7 @@ inline constexpr std::string_view kEqualPaymentReportName = "ganri.txt";
 inline constexpr std::string_view kEqualPrincipalReportName = "gankin.txt";
 inline constexpr std::string_view kBonusReportName = "bonus.txt";
 inline constexpr std::string_view kPrepaymentReportName = "kuriage.txt";
+inline constexpr std::string_view kVariableRateReportName = "hendou.txt";
 inline constexpr std::string_view kReportNotWritten = "ファイルに書き込めませんでした";
 
 // The right-click menu of the schedule table.

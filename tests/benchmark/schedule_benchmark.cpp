@@ -13,6 +13,7 @@
 #include "loan/equal_payment_schedule.h"
 #include "loan/equal_principal_schedule.h"
 #include "loan/schedule_columns.h"
+#include "loan/variable_rate_report.h"
 #include "res/ids.h"
 #include "tests/unit/test_automation.h"
 #include "ui/host.h"
@@ -64,6 +65,31 @@ void FormatAndEncodeReport(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(loan::FormatEqualPaymentReport(schedule));
 }
 BENCHMARK(FormatAndEncodeReport)->Unit(benchmark::kMicrosecond);
+
+// Computing 4000 repayments and writing their report, the equal-installment
+// schedule's and the variable-rate schedule's, side by side. The variable rate
+// rises twice (月割, 5-year rule) on a tenth of the loan, whose totals then still
+// fit 32 bits; unpaid interest arises at the first rise and is paid at the end.
+void ComputeAndReportEqualPayment(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(loan::FormatEqualPaymentReport(
+        std::get<loan::EqualPaymentSchedule>(loan::ComputeEqualPaymentSchedule(LargestLoan()))));
+}
+BENCHMARK(ComputeAndReportEqualPayment)->Unit(benchmark::kMicrosecond);
+
+void ComputeAndReportVariableRate(benchmark::State& state) {
+  loan::VariableRateInput input{LargestLoan()};
+  input.loan.loanAmount /= 10;
+  input.changes[0] = {13, 0.8};
+  input.changes[1] = {25, 1.0};
+  for (auto _ : state) {
+    auto outcome = loan::ComputeVariableRateSchedule(input);
+    const auto& schedule = std::get<loan::VariableRateSchedule>(outcome);
+    if (schedule.rows.size() != 4000) state.SkipWithError("not 4000 rows");
+    benchmark::DoNotOptimize(loan::FormatVariableRateReport(schedule));
+  }
+}
+BENCHMARK(ComputeAndReportVariableRate)->Unit(benchmark::kMicrosecond);
 
 // The encoded report put in place of a file: a temporary file written, made
 // durable with fsync and renamed over the target, as every Save does.
