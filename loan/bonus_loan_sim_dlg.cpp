@@ -20,6 +20,8 @@ CBonusLoanSimDlg::CBonusLoanSimDlg() : CCalculatorDlg(res::kDlgBonusLoanSim) {
   OnClicked(id::kRadioYears, &CBonusLoanSimDlg::OnRadioYears);
   OnClicked(id::kRadioMonths, &CBonusLoanSimDlg::OnRadioMonths);
   OnClicked(id::kSave, &CBonusLoanSimDlg::OnSaveToFile);
+  OnClicked(id::kGraph, &CBonusLoanSimDlg::OnGraph);
+  OnClicked(res::kIdTableGraph, &CBonusLoanSimDlg::OnGraph);
 }
 
 void CBonusLoanSimDlg::SetInitialValues() {
@@ -92,9 +94,11 @@ void CBonusLoanSimDlg::OnCalc() {
   // The table is rebuilt from nothing; a stopped calculation leaves the header.
   m_list.ClearTable();
   m_list.SetupBonusColumns();
+  m_graph.Forget();
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   ApplyOutcome(ComputeBonusLoanSchedule(Input()), [this](const BonusLoanSchedule& schedule) {
     m_list.AddRows(BonusColumns::Rows(schedule.rows));
+    m_graph.Keep(schedule.rows, {schedule.totalPrincipal, schedule.totalInterest});
     m_dTotalInterest = core::ToMan(schedule.totalInterest);
     m_dTotalPayment = core::ToMan(schedule.grandTotal);
   });
@@ -105,6 +109,7 @@ void CBonusLoanSimDlg::OnClear() {
   UpdateData(false);
   CheckRadioButton(id::kRadioYears, id::kRadioMonths, id::kRadioYears);
   m_list.ClearTable();
+  m_graph.Forget();
 }
 
 void CBonusLoanSimDlg::OnRadioYears() { m_nPeriodMode = kPeriodInYears; }
@@ -118,6 +123,10 @@ void CBonusLoanSimDlg::OnSaveToFile() {
     UpdateData(true);
     return ReportOrWarn(ComputeBonusLoanSchedule(Input()), BonusReport);
   });
+}
+
+void CBonusLoanSimDlg::OnGraph() {
+  if (!m_graph.Open()) Warn(res::text::kCalculateFirst);
 }
 
 }  // namespace loan

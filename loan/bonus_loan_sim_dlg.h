@@ -2,6 +2,7 @@
 #pragma once
 
 #include "loan/bonus_loan_schedule.h"
+#include "loan/schedule_graph.h"
 #include "loan/schedule_list.h"
 #include "ui/calculator_dialog.h"
 
@@ -14,6 +15,8 @@ class CBonusLoanSimDlg : public ui::CCalculatorDlg {
   // In the order the field exchange handles them (all but the mode).
   int m_nPeriodMode;
   CScheduleList m_list;
+  // The last schedule shown, for the graph.
+  CScheduleGraph m_graph;
   double m_dBonusMonthPayment;
   int m_nRepayStartYear;
   int m_nBonusCount;
@@ -38,6 +41,7 @@ class CBonusLoanSimDlg : public ui::CCalculatorDlg {
   void OnRadioYears();
   void OnRadioMonths();
   void OnSaveToFile();
+  void OnGraph();
 };
 
 }  // namespace loan

@@ -3,6 +3,8 @@
 #include "core/checked_math.h"
 #include "core/month_index.h"
 #include "loan/calendar.h"
+#include "res/ids.h"
+#include "res/texts.h"
 #include "ui/data_exchange.h"
 
 namespace loan {
@@ -14,6 +16,8 @@ CDayCountedLoanDlg::CDayCountedLoanDlg(int templateId, const DayCountedLoanLayou
   OnClicked(layout_.ids.radioAnnualRate, &CDayCountedLoanDlg::OnRadioAnnualRate);
   OnClicked(layout_.ids.radioMonthRate, &CDayCountedLoanDlg::OnRadioMonthRate);
   OnClicked(layout_.ids.save, &CDayCountedLoanDlg::OnSaveToFile);
+  OnClicked(layout_.ids.graph, &CDayCountedLoanDlg::OnGraph);
+  OnClicked(res::kIdTableGraph, &CDayCountedLoanDlg::OnGraph);
 }
 
 int CDayCountedLoanDlg::IsLeapYear(int year) const { return loan::IsLeapYear(year); }
@@ -77,6 +81,7 @@ void CDayCountedLoanDlg::ResetTable() {
 }
 
 void CDayCountedLoanDlg::OnCalc() {
+  m_graph.Forget();
   if (layout_.tableReset == TableReset::kBeforeFieldExchange) ResetTable();
   UpdateData(true);  // a failed field has been reported; the calculation goes on
   if (layout_.tableReset == TableReset::kAfterFieldExchange) ResetTable();
@@ -89,6 +94,7 @@ void CDayCountedLoanDlg::OnClear() {
   CheckRadioButton(layout_.ids.radioAnnualRate, layout_.ids.radioMonthRate,
                    layout_.ids.radioAnnualRate);
   m_list.ClearTable();
+  m_graph.Forget();
 }
 
 void CDayCountedLoanDlg::OnRadioAnnualRate() { m_nRateMode = kAnnualRate; }
@@ -102,6 +108,10 @@ std::optional<core::ReportText> CDayCountedLoanDlg::WriteReport() {
 
 void CDayCountedLoanDlg::OnSaveToFile() {
   SaveReportToFile(layout_.reportName, [this] { return WriteReport(); });
+}
+
+void CDayCountedLoanDlg::OnGraph() {
+  if (!m_graph.Open()) Warn(res::text::kCalculateFirst);
 }
 
 }  // namespace loan

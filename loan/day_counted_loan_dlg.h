@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "loan/loan_schedule.h"
+#include "loan/schedule_graph.h"
 #include "loan/schedule_list.h"
 #include "res/ids.h"
 #include "ui/calculator_dialog.h"
@@ -41,6 +42,8 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   // The loan; each dialog's field exchange handles these in its own order.
   int m_nRateMode;
   CScheduleList m_list;
+  // The last schedule shown, for the graph; ShowSchedule keeps it.
+  CScheduleGraph m_graph;
   int m_nLoanAmount;
   int m_nPaymentCount;
   int m_nLoanYear;
@@ -82,6 +85,7 @@ class CDayCountedLoanDlg : public ui::CCalculatorDlg {
   void OnRadioAnnualRate();
   void OnRadioMonthRate();
   void OnSaveToFile();
+  void OnGraph();
 
   const DayCountedLoanLayout& layout_;
 };

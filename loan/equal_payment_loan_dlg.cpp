@@ -47,6 +47,7 @@ void CEqualPaymentLoanDlg::DoDataExchange(ui::CDataExchange& dx) {
 void CEqualPaymentLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPaymentSchedule(Input()), [this](const EqualPaymentSchedule& schedule) {
     m_list.AddRows(EqualPaymentColumns::Rows(schedule.rows));
+    m_graph.Keep(schedule.rows, {schedule.totalPrincipal, schedule.totalInterest});
     m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
     m_dTotalInterest = core::ToMan(schedule.totalInterest);
   });

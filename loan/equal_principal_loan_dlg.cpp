@@ -65,6 +65,8 @@ void CEqualPrincipalLoanDlg::ShowSchedule() {
   ApplyOutcome(ComputeEqualPrincipalSchedule(Input()),
                [this](const EqualPrincipalSchedule& schedule) {
                  m_list.AddRows(EqualPrincipalColumns::Rows(schedule.rows));
+                 m_graph.Keep(schedule.rows,
+                              {schedule.totalPrincipal, schedule.totalInterest});
                  m_dTotalPayment = core::ToMan(schedule.totalPayment);
                  m_dTotalInterest = core::ToMan(schedule.totalInterest);
                });

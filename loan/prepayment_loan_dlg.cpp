@@ -92,6 +92,8 @@ void CPrepaymentLoanDlg::ShowSchedule() {
                [this](const PrepaymentSchedule& prepayment) {
                  const EqualPaymentSchedule& schedule = prepayment.schedule;
                  m_list.AddRows(EqualPaymentColumns::Rows(schedule.rows));
+                 m_graph.Keep(schedule.rows,
+                              {schedule.totalPrincipal, schedule.totalInterest});
                  m_dTotalInterest = core::ToMan(schedule.totalInterest);
                  m_dTotalPrincipal = core::ToMan(schedule.totalPrincipal);
                  m_dTotalPrepaid = core::ToMan(schedule.totalPrepaid);

@@ -16,6 +16,7 @@ enum class ControlKind {
   Group,   // frame: an etched frame when the caption is empty, else a group box
   List,    // report-view list with a column header
   Icon,    // static icon; the caption is empty and the icon is the application icon
+  Chart,   // a repayment graph that the host draws; the caption is empty
 };
 
 // Style bits of a control. The first four are the ones a user can tell apart and
@@ -29,6 +30,12 @@ enum ControlFlag : unsigned {
   kGroupStart = 1u << 4,  // starts a group (WS_GROUP): the arrow keys move within one
   kAlignRight = 1u << 5,  // static text aligned right
   kAlignCenter = 1u << 6, // static text centred
+  // Where a control goes when a resizable dialog changes size: it keeps its
+  // distance to the right edge, to the bottom edge, or grows with the dialog
+  // so that it keeps its distances to all four edges.
+  kAnchorRight = 1u << 7,
+  kAnchorBottom = 1u << 8,
+  kStretch = 1u << 9,
 };
 
 struct ControlTemplate {
@@ -42,6 +49,7 @@ struct ControlTemplate {
 enum DialogStyle : unsigned {
   kMinimizeBox = 1u << 0,  // the frame carries a minimize box
   kAppWindow = 1u << 1,    // shown in the task bar as an application window
+  kResizable = 1u << 2,    // a sizing border and a maximize box; never smaller than its template
 };
 
 struct DialogTemplate {

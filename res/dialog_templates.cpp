@@ -6,7 +6,7 @@ namespace res {
 namespace {
 
 // The function menu first, then the About box, then the calculators in the
-// order of the menu's buttons.
+// order of the menu's buttons, then the windows the calculators open.
 constinit const DialogTemplate* const kAllTemplates[] = {
     &kMenuDialog,
     &kAboutDialog,
@@ -21,6 +21,7 @@ constinit const DialogTemplate* const kAllTemplates[] = {
     &kPrepaymentLoanDialog,
     &kBorrowingLimitDialog,
     &kSavingsGoalDialog,
+    &kGraphDialog,
 };
 
 }  // namespace

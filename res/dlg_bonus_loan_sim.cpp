@@ -70,6 +70,8 @@ constexpr ControlTemplate kControls[] = {
     {id::kList, List, "", 8, 154, 297, 80, kTabStop},
     {kIdStatic, Static, "支払利息（万円）", 160, 118, 62, 8, 0},
     {id::kTotalInterest, Edit, "", 160, 128, 62, 14, kOutputEdit},
+    // Under the button column; Tab reaches it last, so that the table keeps its place.
+    {id::kGraph, Button, kCaptionGraph, 254, 79, 50, 14, kCalcButton | kGroupStart},
 };
 
 }  // namespace

@@ -49,6 +49,8 @@ constexpr ControlTemplate kControls[] = {
     {id::kTotalInterest, Edit, "", 142, 101, 62, 14, kOutputEdit},
     {kIdStatic, Static, "支払合計（万円）", 214, 91, 62, 8, 0},
     {id::kTotalPayment, Edit, "", 214, 101, 62, 14, kOutputEdit},
+    // Under the column, below the totals; Tab reaches it last.
+    {id::kGraph, Button, kCaptionGraph, 249, 125, 50, 14, kCalcButton | kGroupStart},
 };
 
 }  // namespace

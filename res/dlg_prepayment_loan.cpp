@@ -77,6 +77,8 @@ constexpr ControlTemplate kControls[] = {
     {id::kRepaymentCount, Edit, "", 105, 225, 62, 14, kOutputEdit},
     {kIdStatic, Static, "最終の毎月返済額（円）", 203, 215, 97, 8, 0},
     {id::kFinalInstallment, Edit, "", 203, 225, 62, 14, kOutputEdit},
+    // Under the column, beside the first prepayment row; Tab reaches it last.
+    {id::kGraph, Button, kCaptionGraph, 250, 128, 50, 14, kCalcButton | kGroupStart},
 };
 
 }  // namespace

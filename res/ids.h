@@ -16,6 +16,7 @@ inline constexpr int kIdAppAbout = 57664;    // menu button "バージョン"
 inline constexpr int kIdAppExit = 57665;     // menu button "終了"
 inline constexpr int kIdHelp = 57670;
 inline constexpr int kIdEditCopy = 57634;    // "コピー" of the schedule table's menu
+inline constexpr int kIdTableGraph = 32771;  // "グラフ" of the schedule table's menu
 inline constexpr int kIconMain = IDR_MAINFRAME;
 inline constexpr int kStringAboutBox = IDS_ABOUTBOX;
 
@@ -33,6 +34,7 @@ inline constexpr int kDlgBonusLoanSim = 146;
 inline constexpr int kDlgPrepaymentLoan = 147;
 inline constexpr int kDlgBorrowingLimit = 149;
 inline constexpr int kDlgSavingsGoal = 150;
+inline constexpr int kDlgGraph = 160;
 
 // The controls that every repayment simulation with day-counted interest has
 // (131, 132, 147): the loan, its rate radios, the commands and the table.
@@ -40,6 +42,7 @@ struct DayCountedLoanIds {
   int loanAmount, paymentCount, loanYear, loanMonth, repayStartYear, repayStartMonth;
   int radioAnnualRate, annualRate, radioMonthRate, monthRate;
   int calc, clear, save, list;
+  int graph;  // opens the repayment graph
 };
 // The set of the namespace it is written in, whose constants bear the same names.
 #define TAVORO_DAY_COUNTED_LOAN_IDS                                                        \
@@ -48,7 +51,7 @@ struct DayCountedLoanIds {
     .loanMonth = kLoanMonth, .repayStartYear = kRepayStartYear,                            \
     .repayStartMonth = kRepayStartMonth, .radioAnnualRate = kRadioAnnualRate,              \
     .annualRate = kAnnualRate, .radioMonthRate = kRadioMonthRate, .monthRate = kMonthRate, \
-    .calc = kCalc, .clear = kClear, .save = kSave, .list = kList                           \
+    .calc = kCalc, .clear = kClear, .save = kSave, .list = kList, .graph = kGraph          \
   }
 
 // The controls of the two installment savings calculators (142, 143).
@@ -178,6 +181,7 @@ inline constexpr int kLoanMonth = 1055;
 inline constexpr int kList = 1056;
 inline constexpr int kTotalInterest = 1059;
 inline constexpr int kTotalPrincipal = 1060;
+inline constexpr int kGraph = 1057;
 inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace equal_payment_loan
 
@@ -199,6 +203,7 @@ inline constexpr int kLoanYear = 1056;
 inline constexpr int kTotalInterest = 1057;
 inline constexpr int kTotalPayment = 1058;
 inline constexpr int kLoanMonth = 1059;
+inline constexpr int kGraph = 1060;
 inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace equal_principal_loan
 
@@ -239,6 +244,7 @@ inline constexpr int kList = 1149;
 inline constexpr int kCalc = 1150;
 inline constexpr int kClear = 1151;
 inline constexpr int kSave = 1152;
+inline constexpr int kGraph = 1153;
 }  // namespace bonus_loan_sim
 
 // Prepayment simulation (147): ids from 1200 on, in tab order.
@@ -272,6 +278,7 @@ inline constexpr int kTotalPrepaid = 1224;
 inline constexpr int kInterestSaved = 1225;
 inline constexpr int kRepaymentCount = 1226;
 inline constexpr int kFinalInstallment = 1227;
+inline constexpr int kGraph = 1228;
 inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace prepayment_loan
 
@@ -310,5 +317,11 @@ inline constexpr int kMaturityTotal = 1512;
 inline constexpr int kPaidIn = 1513;
 inline constexpr int kInterest = 1514;
 }  // namespace savings_goal
+
+// Repayment graph (160), opened by the グラフ button of a schedule dialog.
+namespace graph {
+inline constexpr int kChart = 1600;
+inline constexpr int kSaveImage = 1601;
+}  // namespace graph
 
 }  // namespace res

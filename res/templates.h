@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "res/dialog_template.h"
+#include "res/texts.h"
 
 namespace res {
 
@@ -23,6 +24,8 @@ inline constexpr std::string_view kCaptionCalc = "計算";
 inline constexpr std::string_view kCaptionClear = "クリア";
 inline constexpr std::string_view kCaptionClose = "終了";
 inline constexpr std::string_view kCaptionSave = "ファイルに保存";
+// The button of each schedule dialog that opens its repayment graph.
+inline constexpr std::string_view kCaptionGraph = text::kGraph;
 
 extern const DialogTemplate kMenuDialog;                // 102
 extern const DialogTemplate kAboutDialog;               // 100
@@ -37,5 +40,6 @@ extern const DialogTemplate kBonusLoanSimDialog;        // 146
 extern const DialogTemplate kPrepaymentLoanDialog;      // 147
 extern const DialogTemplate kBorrowingLimitDialog;      // 149
 extern const DialogTemplate kSavingsGoalDialog;         // 150
+extern const DialogTemplate kGraphDialog;               // 160
 
 }  // namespace res

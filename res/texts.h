@@ -49,6 +49,27 @@ inline constexpr std::string_view kGuideNotOpened =
 // The right-click menu of the schedule table.
 inline constexpr std::string_view kTableCopy = "コピー";
 
+// The repayment graph: the button and table menu item that open it, and what
+// they say when there is no schedule yet.
+inline constexpr std::string_view kGraph = "グラフ";
+inline constexpr std::string_view kCalculateFirst = "先に計算してください";
+// Its picture saved as a PNG file, through the Save dialog.
+inline constexpr std::string_view kImageDefaultExtension = "png";
+inline constexpr std::string_view kImageFilter = "PNG 画像 (*.png)|*.png|All Files (*.*)|*.*||";
+inline constexpr std::string_view kImageName = "graph.png";
+// What the graph says: its title line ({principal}, {interest} and {total} in
+// 万円; {unpaid} only where the bars have unpaid interest), legend and axes.
+inline constexpr std::string_view kChartTitle =
+    "元金合計 {principal}万円　利息合計 {interest}万円　支払総額 {total}万円";
+inline constexpr std::string_view kChartTitleUnpaid = "　未払利息 {unpaid}万円";
+inline constexpr std::string_view kChartPrincipal = "元金";
+inline constexpr std::string_view kChartInterest = "利息";
+inline constexpr std::string_view kChartUnpaid = "未払利息";
+inline constexpr std::string_view kChartBalance = "残高";
+inline constexpr std::string_view kChartBarAxis = "年間返済額（万円）";
+inline constexpr std::string_view kChartBalanceAxis = "残高（万円）";
+inline constexpr std::string_view kChartYear = "{year}年";
+
 // Simple-interest deposit.
 inline constexpr std::string_view kDateWrong = "日付の設定が間違っています";
 

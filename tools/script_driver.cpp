@@ -62,6 +62,7 @@ std::string_view KindName(res::ControlKind kind) {
     case res::ControlKind::Group: return "group";
     case res::ControlKind::List: return "list";
     case res::ControlKind::Icon: return "icon";
+    case res::ControlKind::Chart: return "chart";
   }
   return "?";
 }
@@ -130,6 +131,7 @@ bool ScriptDriver::RunLine(ui::DialogWindow& top, std::string_view line) {
   else if (command == "checked") Checked(top, argument);
   else if (command == "focus") Print({"focus", std::to_string(top.FocusedId())});
   else if (command == "table") Table(top);
+  else if (command == "chart") Chart(top);
   else if (command == "save") saveAnswer_ = std::string(argument);
   else if (command == "save-cancel") saveAnswer_.reset();
   else if (command == "sysmenu") SystemMenu(top);
@@ -226,6 +228,26 @@ void ScriptDriver::Table(ui::DialogWindow& top) {
     for (size_t sub = 0; sub < std::max<size_t>(columns.size(), 1); ++sub)
       row += '\t' + EscapeField(view->ItemText(item, static_cast<int>(sub)));
     out_ << row << '\n';
+  }
+  out_ << "end\n" << std::flush;
+}
+
+void ScriptDriver::Chart(ui::DialogWindow& top) {
+  ui::ChartView* view = nullptr;
+  for (const res::ControlTemplate& control : top.Template().controls)
+    if (control.kind == res::ControlKind::Chart) view = top.GetChartView(control.id);
+  if (view == nullptr) return Error("no chart");
+  const core::ChartSeries& series = view->Series();
+  for (const core::ChartYear& year : series.years) {
+    std::string line = "year\t" + std::to_string(year.year) + '\t' +
+                       std::to_string(year.principal) + '\t' + std::to_string(year.interest);
+    if (series.withUnpaid) line += '\t' + std::to_string(year.unpaid);
+    out_ << line << '\t' << year.balance << '\n';
+  }
+  for (const auto* ticks : {&series.barTicks, &series.balanceTicks}) {
+    out_ << "ticks";
+    for (int64_t tick : *ticks) out_ << '\t' << tick;
+    out_ << '\n';
   }
   out_ << "end\n" << std::flush;
 }

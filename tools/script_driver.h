@@ -41,6 +41,7 @@ class ScriptDriver final : public ui::Automation {
   void Get(ui::DialogWindow& top, std::string_view argument);
   void Checked(ui::DialogWindow& top, std::string_view argument);
   void Table(ui::DialogWindow& top);
+  void Chart(ui::DialogWindow& top);
   void SystemMenu(ui::DialogWindow& top);
   void SystemCommand(ui::DialogWindow& top, std::string_view argument);
   void Dialog(ui::DialogWindow& top);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/chart_series.h"
 #include "res/dialog_template.h"
 #include "res/ids.h"
 #include "ui/table_rows.h"
@@ -59,6 +60,18 @@ class ListView {
   virtual void SelectAll() = 0;
 };
 
+// The graph control of a dialog: it shows one series, drawn by the host.
+class ChartView {
+ public:
+  virtual ~ChartView() = default;
+  virtual void SetSeries(core::ChartSeries series) = 0;
+  // What the control shows.
+  virtual const core::ChartSeries& Series() const = 0;
+  // The picture as the control draws it now, as the bytes of a PNG file;
+  // nullopt where the host draws nothing or the encoding failed.
+  virtual std::optional<std::string> PngPicture() = 0;
+};
+
 struct SystemMenuItem {
   bool separator = false;
   int command = 0;
@@ -81,6 +94,11 @@ class DialogWindow {
   virtual void FocusAndSelectAll(int id) = 0;
   // The list control `id`, or nullptr when the dialog has none by that id.
   virtual ListView* GetListView(int id) = 0;
+  // The graph control `id`, or nullptr when the dialog has none by that id.
+  virtual ChartView* GetChartView(int id) {
+    (void)id;
+    return nullptr;
+  }
   virtual void AppendSystemMenuSeparator() = 0;
   virtual void AppendSystemMenuItem(int command, std::string_view text) = 0;
   virtual void SetIcon(int iconId, bool big) = 0;

@@ -90,7 +90,7 @@ const std::vector<Expect> kExpect = {
       {ep::kRadioAnnualRate, Radio}, {ep::kAnnualRate, Edit}, {ep::kRadioMonthRate, Radio},
       {ep::kMonthRate, Edit}, {ep::kCalc, Button}, {ep::kClear, Button}, {kOk, Button},
       {ep::kSave, Button}, {ep::kList, List}, {ep::kTotalInterest, Edit},
-      {ep::kTotalPrincipal, Edit}},
+      {ep::kTotalPrincipal, Edit}, {ep::kGraph, Button}},
      {}, {ep::kTotalInterest, ep::kTotalPrincipal}, {{ep::kRadioAnnualRate, ep::kRadioMonthRate}}},
     {kDlgEqualPrincipalLoan, "Tavoro V.4　元金均等返済シュミレーション", 306, 237, kMinimizeBox,
      {{ek::kLoanAmount, Edit}, {ek::kPaymentCount, Edit}, {ek::kLoanYear, Edit},
@@ -98,7 +98,7 @@ const std::vector<Expect> kExpect = {
       {ek::kRadioAnnualRate, Radio}, {ek::kAnnualRate, Edit}, {ek::kRadioMonthRate, Radio},
       {ek::kMonthRate, Edit}, {ek::kCalc, Button}, {ek::kClear, Button}, {kOk, Button},
       {ek::kSave, Button}, {ek::kList, List}, {ek::kTotalInterest, Edit},
-      {ek::kTotalPayment, Edit}},
+      {ek::kTotalPayment, Edit}, {ek::kGraph, Button}},
      {}, {ek::kTotalInterest, ek::kTotalPayment}, {{ek::kRadioAnnualRate, ek::kRadioMonthRate}}},
     // The four outputs of 133 are taken in reading order.
     {kDlgBonusLoanCalc, "Tavoro V.4　ボーナス併用元利均等計算", 275, 211, kMinimizeBox,
@@ -114,7 +114,8 @@ const std::vector<Expect> kExpect = {
       {bs::kBonusMonthPayment, Edit}, {bs::kAnnualRate, Edit}, {bs::kLoanYear, Edit},
       {bs::kLoanMonth, Edit}, {bs::kRepayStartYear, Edit}, {bs::kRepayStartMonth, Edit},
       {bs::kCalc, Button}, {bs::kClear, Button}, {kOk, Button}, {bs::kSave, Button},
-      {bs::kTotalPayment, Edit}, {bs::kList, List}, {bs::kTotalInterest, Edit}},
+      {bs::kTotalPayment, Edit}, {bs::kList, List}, {bs::kTotalInterest, Edit},
+      {bs::kGraph, Button}},
      {{bs::kRadioYears, Radio}, {bs::kRadioMonths, Radio}},
      {bs::kTotalInterest, bs::kTotalPayment}, {{bs::kRadioYears, bs::kRadioMonths}}},
     {kDlgPrepaymentLoan, "Tavoro V.4　繰上げ返済シミュレーション", 307, 336, kMinimizeBox,
@@ -127,7 +128,7 @@ const std::vector<Expect> kExpect = {
       {pp::kCalc, Button}, {pp::kClear, Button}, {kOk, Button}, {pp::kSave, Button},
       {pp::kList, List}, {pp::kTotalInterest, Edit}, {pp::kTotalPrincipal, Edit},
       {pp::kTotalPrepaid, Edit}, {pp::kInterestSaved, Edit}, {pp::kRepaymentCount, Edit},
-      {pp::kFinalInstallment, Edit}},
+      {pp::kFinalInstallment, Edit}, {pp::kGraph, Button}},
      {},
      {pp::kTotalInterest, pp::kTotalPrincipal, pp::kTotalPrepaid, pp::kInterestSaved,
       pp::kRepaymentCount, pp::kFinalInstallment},
@@ -149,6 +150,8 @@ const std::vector<Expect> kExpect = {
       {sg::kInterest, Edit}},
      {}, {sg::kInstallment, sg::kMaturityTotal, sg::kPaidIn, sg::kInterest},
      {{sg::kRadioSimple, sg::kRadioCompound}}},
+    {kDlgGraph, "Tavoro V.4　返済グラフ", 420, 260, kResizable,
+     {{graph::kChart, Chart}, {graph::kSaveImage, Button}, {kOk, Button}}, {}, {}},
 };
 
 const DialogTemplate& Get(int id) {
@@ -209,10 +212,10 @@ TEST(DialogTemplates, EachDialogHasItsTitleSizeAndControls) {
 }
 
 // Calculators: every push button is a default button and a tab stop, in the column
-// Calc, Clear, close, Save at the upper right, and Calc is the one that Enter
-// presses. Menu buttons are plain tab stops.
+// Calc, Clear, close, Save (and under it グラフ) at the upper right, and Calc is
+// the one that Enter presses. Menu buttons are plain tab stops.
 TEST(DialogTemplates, PushButtons) {
-  const std::string_view kCaptions[] = {"計算", "クリア", "終了", "ファイルに保存"};
+  const std::string_view kCaptions[] = {"計算", "クリア", "終了", "ファイルに保存", "グラフ"};
   for (const DialogTemplate* d : AllDialogTemplates()) {
     std::vector<const ControlTemplate*> buttons;
     for (const ControlTemplate& c : d->controls) {
@@ -227,9 +230,9 @@ TEST(DialogTemplates, PushButtons) {
         continue;
       }
       EXPECT_EQ(b.flags & (kDefault | kTabStop), unsigned{kDefault | kTabStop}) << d->id;
-      if (d->id == kDlgAbout) continue;
+      if (d->id == kDlgAbout || d->id == kDlgGraph) continue;
       EXPECT_EQ(d->defaultButton, buttons[0]->id) << d->id;
-      ASSERT_LT(i, 4u) << d->id;
+      ASSERT_LT(i, 5u) << d->id;
       EXPECT_EQ(b.caption, kCaptions[i]) << d->id;
       EXPECT_EQ(b.id == kIdOk, i == 2) << d->id;
       EXPECT_EQ(b.x, buttons[0]->x) << d->id;

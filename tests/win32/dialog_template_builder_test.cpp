@@ -9,6 +9,7 @@
 #include "core/utf16.h"
 #include "res/dialog_template.h"
 #include "res/ids.h"
+#include "ui/win32/win32_chart_view.h"
 #include "ui/win32/windows_api.h"
 
 namespace ui::win32 {
@@ -24,6 +25,7 @@ class BuiltDialog {
   explicit BuiltDialog(const res::DialogTemplate& dialog) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
+    Win32ChartView::RegisterWindowClass(GetModuleHandleW(nullptr));
     std::vector<WORD> bytes = BuildDialogTemplate(dialog);
     window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                          reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
@@ -62,7 +64,10 @@ TEST_P(EveryTemplate, TheWindowHasTheTitleFrameAndFont) {
   LONG_PTR style = GetWindowLongPtrW(built.get(), GWL_STYLE);
   LONG_PTR exStyle = GetWindowLongPtrW(built.get(), GWL_EXSTYLE);
   EXPECT_TRUE(Has(style, WS_CAPTION | WS_SYSMENU));
-  EXPECT_TRUE(Has(exStyle, WS_EX_DLGMODALFRAME));
+  // A resizable dialog has a sizing border in place of the modal frame.
+  const bool resizable = (dialog.style & res::kResizable) != 0;
+  EXPECT_EQ(Has(exStyle, WS_EX_DLGMODALFRAME), !resizable);
+  EXPECT_EQ(Has(style, WS_THICKFRAME | WS_MAXIMIZEBOX), resizable);
   EXPECT_EQ(Has(style, WS_MINIMIZEBOX), (dialog.style & res::kMinimizeBox) != 0);
   EXPECT_EQ(Has(exStyle, WS_EX_APPWINDOW), (dialog.style & res::kAppWindow) != 0);
 
@@ -150,6 +155,9 @@ TEST_P(EveryTemplate, ControlsComeInTabOrderWithTheirStyles) {
         EXPECT_EQ(ClassOf(child), L"Static");
         EXPECT_EQ(type, DWORD{SS_ICON});
         EXPECT_NE(SendMessageW(child, STM_GETICON, 0, 0), 0) << "the application icon";
+        break;
+      case ControlKind::Chart:
+        EXPECT_EQ(ClassOf(child), Win32ChartView::kClassName);
         break;
     }
     // Placed at the template's position; an icon sizes itself to its picture.

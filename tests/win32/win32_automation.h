@@ -9,6 +9,17 @@
 
 namespace ui::win32 {
 
+// Chooses entry `item` (counted from 1) of the table's right-click menu: the
+// menu's own loop takes the keys posted before it opens.
+inline void ChooseFromTableMenu(HWND list, int item) {
+  for (int down = 0; down < item; ++down) PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
+  RECT box;
+  GetWindowRect(list, &box);
+  SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
+               MAKELPARAM(box.left + 10, box.top + 30));
+}
+
 class Win32Automation : public testing_support::RecordingAutomation {
  public:
   Win32Automation() : host_(GetModuleHandleW(nullptr), this) { SetCurrentHost(&host_); }

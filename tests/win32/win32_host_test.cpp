@@ -223,13 +223,7 @@ TEST(Win32Host, TableMenuCopiesTheRows) {
   automation.Then([&](DialogWindow& calculator) {
     HWND list = GetDlgItem(HandleOf(calculator), ep::kList);
     CurrentHost().SetClipboardText("before");
-    // The menu's own loop takes these keys: down to "コピー", and choose it.
-    PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
-    PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
-    RECT box;
-    GetWindowRect(list, &box);
-    SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
-                 MAKELPARAM(box.left + 10, box.top + 30));
+    ChooseFromTableMenu(list, 1);  // "コピー"
     copied = CurrentHost().ClipboardText();
   });
   automation.Run();

@@ -59,6 +59,8 @@ void HeadlessWindow::UserKey(Key key) {
     case res::ControlKind::List:
       if (!OnTableKey(*lists_.at(focusedId_), key)) lists_.at(focusedId_)->OnKey(key);
       return;
+    case res::ControlKind::Chart:
+      return charts_.at(focusedId_)->OnKey(key);
     default:
       return;
   }

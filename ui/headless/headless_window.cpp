@@ -12,6 +12,8 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, CDialo
         Control{&source, std::string(source.caption), false, (source.flags & res::kTabStop) != 0});
     if (source.kind == res::ControlKind::List)
       lists_[source.id] = std::make_unique<HeadlessListView>();
+    if (source.kind == res::ControlKind::Chart)
+      charts_[source.id] = std::make_unique<HeadlessChartView>();
   }
 }
 
@@ -65,6 +67,11 @@ void HeadlessWindow::FocusAndSelectAll(int id) {
 ListView* HeadlessWindow::GetListView(int id) {
   auto found = lists_.find(id);
   return found != lists_.end() ? found->second.get() : nullptr;
+}
+
+ChartView* HeadlessWindow::GetChartView(int id) {
+  auto found = charts_.find(id);
+  return found != charts_.end() ? found->second.get() : nullptr;
 }
 
 void HeadlessWindow::AppendSystemMenuSeparator() { systemMenu_.push_back({true, 0, {}}); }

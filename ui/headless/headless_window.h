@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/headless/headless_chart_view.h"
 #include "ui/headless/headless_list_view.h"
 #include "ui/host.h"
 
@@ -23,6 +24,7 @@ class HeadlessWindow final : public DialogWindow {
   bool IsChecked(int id) const override;
   void FocusAndSelectAll(int id) override;
   ListView* GetListView(int id) override;
+  ChartView* GetChartView(int id) override;
   void AppendSystemMenuSeparator() override;
   void AppendSystemMenuItem(int command, std::string_view text) override;
   void SetIcon(int iconId, bool big) override;
@@ -75,6 +77,7 @@ class HeadlessWindow final : public DialogWindow {
   CDialog& dialog_;
   std::vector<Control> controls_;
   std::map<int, std::unique_ptr<HeadlessListView>> lists_;
+  std::map<int, std::unique_ptr<HeadlessChartView>> charts_;
   std::vector<SystemMenuItem> systemMenu_;
   int focusedId_ = 0;
   std::pair<size_t, size_t> selection_{0, 0};

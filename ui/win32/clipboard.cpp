@@ -21,11 +21,16 @@ std::string ReadClipboardText() {
 
 void WriteClipboardText(HWND owner, std::string_view text) {
   std::wstring wide = core::ToUtf16(text);
-  size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  WriteClipboardData(owner, CF_UNICODETEXT,
+                     std::string_view(reinterpret_cast<const char*>(wide.c_str()),
+                                      (wide.size() + 1) * sizeof(wchar_t)));
+}
+
+void WriteClipboardData(HWND owner, UINT format, std::string_view bytes) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (memory == nullptr) return;
   if (void* target = GlobalLock(memory)) {
-    std::memcpy(target, wide.c_str(), bytes);
+    std::memcpy(target, bytes.data(), bytes.size());
     GlobalUnlock(memory);
   }
   // Without an owning window the clipboard would refuse the data.
@@ -35,7 +40,7 @@ void WriteClipboardText(HWND owner, std::string_view text) {
   }
   EmptyClipboard();
   // On success the clipboard owns the memory.
-  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+  if (SetClipboardData(format, memory) == nullptr) GlobalFree(memory);
   CloseClipboard();
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/utf16.h"
 #include "res/ids.h"
+#include "ui/win32/win32_chart_view.h"
 
 namespace ui::win32 {
 namespace {
@@ -69,6 +70,10 @@ WindowStyle DialogWindowStyle(const res::DialogTemplate& dialog) {
       WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER;
   if (dialog.style & res::kMinimizeBox) style.style |= WS_MINIMIZEBOX;
   if (dialog.style & res::kAppWindow) style.exStyle |= WS_EX_APPWINDOW;
+  // A sizing border in place of the modal frame.
+  if (dialog.style & res::kResizable)
+    style.style =
+        (style.style & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME | WS_MAXIMIZEBOX;
   return style;
 }
 
@@ -110,6 +115,8 @@ WindowStyle ControlWindowStyle(const res::ControlTemplate& control) {
     case ControlKind::Icon:
       style.style |= SS_ICON;
       break;
+    case ControlKind::Chart:
+      break;  // the class draws it all
   }
   return style;
 }
@@ -128,6 +135,8 @@ const wchar_t* ControlClassName(const res::ControlTemplate& control) {
       return IsEtchedFrame(control) ? WC_STATICW : WC_BUTTONW;
     case ControlKind::List:
       return WC_LISTVIEWW;
+    case ControlKind::Chart:
+      return Win32ChartView::kClassName;
   }
   return WC_STATICW;
 }

@@ -11,9 +11,10 @@ namespace ui::win32 {
 // Ctrl+C copies.
 void OnTableKeyDown(ListView& view, WORD virtualKey);
 
-// The right-click menu of the table, with its one item "コピー", shown at
-// `where` (screen coordinates as WM_CONTEXTMENU gives them; -1, -1 when it
-// comes from the keyboard).
-void ShowTableMenu(HWND list, ListView& view, LPARAM where);
+// The right-click menu of the table, shown at `where` (screen coordinates as
+// WM_CONTEXTMENU gives them; -1, -1 when it comes from the keyboard): "コピー",
+// which the table does itself, and "グラフ", whose command (res::kIdTableGraph)
+// is returned for the dialog to carry out. 0 when there is none to carry out.
+int ShowTableMenu(HWND list, ListView& view, LPARAM where);
 
 }  // namespace ui::win32

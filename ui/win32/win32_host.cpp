@@ -9,6 +9,7 @@
 #include "ui/dialog.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/dialog_keyboard.h"
+#include "ui/win32/dialog_layout.h"
 #include "ui/win32/dialog_template_builder.h"
 #include "ui/win32/save_dialog.h"
 #include "ui/win32/shell_open.h"
@@ -41,6 +42,7 @@ Win32Host::Win32Host(HINSTANCE instance, Automation* automation)
     : instance_(instance), automation_(automation) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
+  Win32ChartView::RegisterWindowClass(instance_);
 }
 
 int Win32Host::RunModal(CDialog& dialog) {
@@ -113,7 +115,8 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
       int id = run.window->ControlIdOf(reinterpret_cast<HWND>(wParam));
       ListView* view = run.window->GetListView(id);
       if (view == nullptr) return FALSE;
-      ShowTableMenu(GetDlgItem(run.window->Handle(), id), *view, lParam);
+      if (int command = ShowTableMenu(GetDlgItem(run.window->Handle(), id), *view, lParam))
+        run.dialog.OnCommand(command);
       return TRUE;
     }
     case WM_HELP:
@@ -138,6 +141,15 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
       if (icon == 0) return FALSE;
       return reinterpret_cast<INT_PTR>(LoadIconW(instance_, MAKEINTRESOURCEW(icon)));
     }
+    case WM_SIZE:
+      if (run.dialogTemplate.style & res::kResizable)
+        LayOutControls(run.window->Handle(), run.dialogTemplate);
+      return FALSE;
+    case WM_GETMINMAXINFO:
+      if (!(run.dialogTemplate.style & res::kResizable)) return FALSE;
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize =
+          MinimumWindowSize(run.window->Handle(), run.dialogTemplate);
+      return TRUE;
     case WM_DPICHANGED:
       // The dialog manager goes on to rescale the window, its controls and font.
       run.window->OnDpiChanged(LOWORD(wParam));

@@ -50,6 +50,10 @@ Win32Window::Win32Window(HWND window, const res::DialogTemplate& dialogTemplate,
   for (const res::ControlTemplate& control : template_.controls)
     if (control.kind == res::ControlKind::List)
       if (HWND list = Control(control.id)) lists_[control.id] = std::make_unique<Win32ListView>(list);
+  for (const res::ControlTemplate& control : template_.controls)
+    if (control.kind == res::ControlKind::Chart)
+      if (HWND chart = Control(control.id))
+        charts_[control.id] = std::make_unique<Win32ChartView>(chart);
 }
 
 std::string Win32Window::GetItemText(int id) const { return core::ToUtf8(WindowText(Control(id))); }
@@ -80,6 +84,11 @@ void Win32Window::FocusAndSelectAll(int id) {
 Win32ListView* Win32Window::GetListView(int id) {
   auto found = lists_.find(id);
   return found != lists_.end() ? found->second.get() : nullptr;
+}
+
+Win32ChartView* Win32Window::GetChartView(int id) {
+  auto found = charts_.find(id);
+  return found != charts_.end() ? found->second.get() : nullptr;
 }
 
 void Win32Window::OnDpiChanged(UINT dpi) {

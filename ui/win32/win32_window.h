@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/host.h"
+#include "ui/win32/win32_chart_view.h"
 #include "ui/win32/win32_list_view.h"
 
 namespace ui::win32 {
@@ -30,6 +31,7 @@ class Win32Window final : public DialogWindow {
   bool IsChecked(int id) const override;
   void FocusAndSelectAll(int id) override;
   Win32ListView* GetListView(int id) override;
+  Win32ChartView* GetChartView(int id) override;
   void AppendSystemMenuSeparator() override;
   void AppendSystemMenuItem(int command, std::string_view text) override;
   void SetIcon(int iconId, bool big) override;
@@ -64,6 +66,7 @@ class Win32Window final : public DialogWindow {
   const res::DialogTemplate& template_;
   HINSTANCE instance_;
   std::map<int, std::unique_ptr<Win32ListView>> lists_;
+  std::map<int, std::unique_ptr<Win32ChartView>> charts_;
   int platformMenuItems_ = -1;  // -1 until the program appends to the system menu
   bool ended_ = false;
   int result_ = 0;
