@@ -9,6 +9,7 @@
 #include "loan/bonus_loan_calc_dlg.h"
 #include "loan/bonus_loan_sim_dlg.h"
 #include "loan/prepayment_loan_dlg.h"
+#include "loan/variable_rate_loan_dlg.h"
 #include "res/ids.h"
 
 namespace app {
@@ -31,6 +32,7 @@ constexpr Calculator kCalculators[] = {
     {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
     {res::menu::kBonusLoanSim, Run<loan::CBonusLoanSimDlg>},
     {res::menu::kPrepaymentLoan, Run<loan::CPrepaymentLoanDlg>},
+    {res::menu::kVariableRateLoan, Run<loan::CVariableRateLoanDlg>},
 };
 
 }  // namespace

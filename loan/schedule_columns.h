@@ -12,6 +12,7 @@
 #include "loan/bonus_loan_schedule.h"
 #include "loan/loan_schedule.h"
 #include "loan/schedule_layout.h"
+#include "loan/variable_rate_schedule.h"
 
 namespace loan {
 
@@ -46,5 +47,18 @@ using BonusColumns = ScheduleLayout<BonusScheduleRow,
     Column<"利息（円）", 85, "%10d", &BonusScheduleRow::interest>,
     Column<"返済元金（円）", 90, "%10d", &BonusScheduleRow::principal>,
     Column<"残高（円）", 90, "%10d", &BonusScheduleRow::balance>>;
+
+// The rate in force and the unpaid interest after each repayment, beside the
+// equal-installment layout's columns.
+using VariableRateColumns = ScheduleLayout<VariableRateRow,
+    Column<"年月", 58, "%4d.%2d", &VariableRateRow::year, &VariableRateRow::month>,
+    Column<"日数", 36, "%2d", &VariableRateRow::days>,
+    Column<"回", 37, "%3d", &VariableRateRow::number>,
+    Column<"年利率（％）", 80, "%7.3f", &VariableRateRow::ratePercent>,
+    Column<"元利合計（円）", 90, "%10d", &VariableRateRow::payment>,
+    Column<"利息（円）", 85, "%10d", &VariableRateRow::interest>,
+    Column<"返済元金（円）", 90, "%10d", &VariableRateRow::principal>,
+    Column<"未払利息（円）", 90, "%10d", &VariableRateRow::unpaidInterest>,
+    Column<"残り（円）", 90, "%10d", &VariableRateRow::balance>>;
 
 }  // namespace loan

@@ -28,6 +28,9 @@ constexpr ControlTemplate kControls[] = {
     // In the right-hand column, beside the first row of loan buttons.
     {menu::kPrepaymentLoan, Button, "繰上げ返済\nシミュレーション", 179, 77, 62, 19,
      kTabStop | kMultiline},
+    // Beside the bonus row.
+    {menu::kVariableRateLoan, Button, "金利変動\nシミュレーション", 179, 103, 62, 19,
+     kTabStop | kMultiline},
     // Program commands.
     {menu::kExit, Button, "終了", 179, 9, 44, 14, kTabStop},
     {menu::kVersion, Button, "バージョン", 179, 32, 44, 14, kTabStop},

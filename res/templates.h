@@ -35,5 +35,6 @@ extern const DialogTemplate kEqualPrincipalLoanDialog;  // 132
 extern const DialogTemplate kBonusLoanCalcDialog;       // 133
 extern const DialogTemplate kBonusLoanSimDialog;        // 146
 extern const DialogTemplate kPrepaymentLoanDialog;      // 147
+extern const DialogTemplate kVariableRateLoanDialog;    // 148
 
 }  // namespace res
