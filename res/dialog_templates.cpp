@@ -20,6 +20,8 @@ constinit const DialogTemplate* const kAllTemplates[] = {
     &kBonusLoanSimDialog,
     &kPrepaymentLoanDialog,
     &kVariableRateLoanDialog,
+    &kBorrowingLimitDialog,
+    &kSavingsGoalDialog,
 };
 
 }  // namespace

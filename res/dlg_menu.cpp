@@ -31,6 +31,12 @@ constexpr ControlTemplate kControls[] = {
     // Beside the bonus row.
     {menu::kVariableRateLoan, Button, "金利変動\nシミュレーション", 179, 103, 62, 19,
      kTabStop | kMultiline},
+    // Plans, below the loans: how much can be borrowed, how much to save.
+    {kIdStatic, Static, "計画", 81, 130, 20, 8, kGroupStart},
+    {menu::kBorrowingLimit, Button, "借入可能額\nシミュレーション", 12, 142, 74, 19,
+     kTabStop | kMultiline | kGroupStart},
+    {menu::kSavingsGoal, Button, "目標積立額\nシミュレーション", 94, 142, 74, 19,
+     kTabStop | kMultiline},
     // Program commands.
     {menu::kExit, Button, "終了", 179, 9, 44, 14, kTabStop},
     {menu::kVersion, Button, "バージョン", 179, 32, 44, 14, kTabStop},
@@ -39,7 +45,7 @@ constexpr ControlTemplate kControls[] = {
 }  // namespace
 
 constinit const DialogTemplate kMenuDialog{
-    kDlgMenu, "Tavoro V.4　機能メニュー", 249, 131, kDialogFont, kDialogPointSize,
+    kDlgMenu, "Tavoro V.4　機能メニュー", 249, 170, kDialogFont, kDialogPointSize,
     kMinimizeBox | kAppWindow, kControls,
 };
 

@@ -32,6 +32,8 @@ inline constexpr int kDlgCompoundSavings = 143;
 inline constexpr int kDlgBonusLoanSim = 146;
 inline constexpr int kDlgPrepaymentLoan = 147;
 inline constexpr int kDlgVariableRateLoan = 148;
+inline constexpr int kDlgBorrowingLimit = 149;
+inline constexpr int kDlgSavingsGoal = 150;
 
 // The controls that every repayment simulation with day-counted interest has
 // (131, 132, 147): the loan, its rate radios, the commands and the table.
@@ -79,6 +81,8 @@ inline constexpr int kBonusLoanCalc = 133;
 inline constexpr int kBonusLoanSim = 146;
 inline constexpr int kPrepaymentLoan = 147;
 inline constexpr int kVariableRateLoan = 148;
+inline constexpr int kBorrowingLimit = 149;
+inline constexpr int kSavingsGoal = 150;
 inline constexpr int kVersion = kIdAppAbout;
 inline constexpr int kExit = kIdAppExit;
 }  // namespace menu
@@ -314,5 +318,40 @@ inline constexpr int kFirstUnpaidNumber = 1334;
 inline constexpr int kLargestInstallment = 1335;
 inline constexpr int kLastPayment = 1336;
 }  // namespace variable_rate_loan
+// Borrowing limit (149): ids from 1400 on, in tab order.
+namespace borrowing_limit {
+inline constexpr int kAnnualIncome = 1400;
+inline constexpr int kRadioFlat35 = 1401;
+inline constexpr int kRadioTypedRatio = 1402;
+inline constexpr int kBurdenRatio = 1403;
+inline constexpr int kScreeningRate = 1404;
+inline constexpr int kPaymentCount = 1405;
+inline constexpr int kOtherRepayments = 1406;
+inline constexpr int kCalc = 1407;
+inline constexpr int kClear = 1408;
+inline constexpr int kAppliedRatio = 1409;
+inline constexpr int kMonthlyBudget = 1410;
+inline constexpr int kBorrowingLimit = 1411;
+inline constexpr int kInstallment = 1412;
+}  // namespace borrowing_limit
+
+// Savings goal (150): ids from 1500 on, in tab order.
+namespace savings_goal {
+inline constexpr int kGoal = 1500;
+inline constexpr int kRadioSimple = 1501;
+inline constexpr int kRadioCompound = 1502;
+inline constexpr int kStartYear = 1503;
+inline constexpr int kStartMonth = 1504;
+inline constexpr int kEndYear = 1505;
+inline constexpr int kEndMonth = 1506;
+inline constexpr int kAnnualYield = 1507;
+inline constexpr int kTaxRate = 1508;
+inline constexpr int kCalc = 1509;
+inline constexpr int kClear = 1510;
+inline constexpr int kInstallment = 1511;
+inline constexpr int kMaturityTotal = 1512;
+inline constexpr int kPaidIn = 1513;
+inline constexpr int kInterest = 1514;
+}  // namespace savings_goal
 
 }  // namespace res

@@ -36,5 +36,7 @@ extern const DialogTemplate kBonusLoanCalcDialog;       // 133
 extern const DialogTemplate kBonusLoanSimDialog;        // 146
 extern const DialogTemplate kPrepaymentLoanDialog;      // 147
 extern const DialogTemplate kVariableRateLoanDialog;    // 148
+extern const DialogTemplate kBorrowingLimitDialog;      // 149
+extern const DialogTemplate kSavingsGoalDialog;         // 150
 
 }  // namespace res

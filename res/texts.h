@@ -33,6 +33,19 @@ inline constexpr std::string_view kPrepaymentReportName = "kuriage.txt";
 inline constexpr std::string_view kVariableRateReportName = "hendou.txt";
 inline constexpr std::string_view kReportNotWritten = "ファイルに書き込めませんでした";
 
+// Help: F1 in any dialog opens the user guide, an HTML file beside the
+// program, in the default browser. When it cannot, a box says where it should
+// be: the text, a blank line, then the guide's full path.
+inline constexpr std::string_view kGuideFileName = "guide-ja.html";
+inline constexpr std::string_view kGuideCaption = "Tavoro";
+inline constexpr unsigned kGuideBoxType = 48;  // exclamation icon, OK button
+inline constexpr std::string_view kGuideMissing =
+    "使い方ガイドが見つかりません。\n"
+    "Tavoro の ZIP ファイルに入っている使い方ガイドを、次の場所に置いてください。";
+inline constexpr std::string_view kGuideNotOpened =
+    "使い方ガイドを開けませんでした。\n"
+    "次のファイルを、エクスプローラーからブラウザーで開いてください。";
+
 // The right-click menu of the schedule table.
 inline constexpr std::string_view kTableCopy = "コピー";
 
@@ -58,6 +71,12 @@ inline constexpr std::string_view kBonusMonthsOverlapThree = "ボーナスの月
 inline constexpr std::string_view kNoBonusInTerm = "期間中にボーナスがありません";
 inline constexpr std::string_view kBonusesAloneRepay = "ボーナスだけで返済できます";
 inline constexpr std::string_view kBonusPaymentTooSmall = "ボーナス月の返済額が小さすぎます";
+
+// Plans: the borrowing limit and the monthly savings for a goal.
+inline constexpr std::string_view kNoRepaymentBudget = "返済に充てられる額がありません";
+inline constexpr std::string_view kBorrowingBelowOneMan = "借入可能額が１万円に届きません";
+inline constexpr std::string_view kGoalNotReached = "目標額に届きません（オーバーフローしました）";
+inline constexpr std::string_view kNoSavingsMonths = "積立期間が0か月です";
 
 // The framework's own field-exchange messages. {min} and {max} stand for the bounds.
 inline constexpr std::string_view kFieldCaption = "Tavoro";

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 tools/setup-deps.sh
 . tools/wine-env.sh
-build_win32 Tavoro
+# The guide beside Tavoro.exe, so that F1 opens it.
+build_win32 Tavoro guide
 prepare_screen_prefix
 
 program=$(realpath "$WIN32_BIN/Tavoro.exe")

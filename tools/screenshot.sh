@@ -3,7 +3,7 @@
 # Wine in Japanese on a virtual screen:
 #   tools/screenshot.sh [--dpi N] [--script FILE] [--do LINE]... DIALOG-ID OUT.png
 #   102  the function menu            100  the About box
-#   129 130 142 143 131 132 133 146 147 148   the calculators, open over the menu
+#   129 130 142 143 131 132 133 146 147 148 149 150   the calculators, open over the menu
 #   --dpi N        the screen's DPI: 96 (the default, 100 %), 120, 144, 192 ...
 #   --script FILE  tavoro-script lines played on the open dialog before the picture
 #   --do LINE      one such line; may be given several times, after the file's lines
@@ -65,7 +65,7 @@ case "$id" in
   102) opener="" ;;
   100) opener="open 57664"$'\n' ;;
   129) opener="open 3"$'\n' ;;
-  130 | 131 | 132 | 133 | 142 | 143 | 146 | 147 | 148) opener="open $id"$'\n' ;;
+  130 | 131 | 132 | 133 | 142 | 143 | 146 | 147 | 148 | 149 | 150) opener="open $id"$'\n' ;;
   *) echo "no such dialog: $id" >&2; exit 2 ;;
 esac
 # Open the dialog, play the actions, and print the dialog line as a sign that

@@ -30,7 +30,7 @@ std::optional<ui::Key> KeyNamed(std::string_view name) {
       {"Up", Key::Up},       {"Down", Key::Down},   {"Left", Key::Left},
       {"Right", Key::Right}, {"Home", Key::Home},   {"End", Key::End},
       {"Space", Key::Space}, {"Esc", Key::Esc},     {"Ctrl+A", Key::CtrlA},
-      {"Ctrl+C", Key::CtrlC},
+      {"Ctrl+C", Key::CtrlC}, {"F1", Key::F1},
   };
   for (auto [keyName, key] : kKeys)
     if (keyName == name) return key;
@@ -177,7 +177,8 @@ void ScriptDriver::Set(ui::DialogWindow& top, std::string_view argument) {
 void ScriptDriver::Click(ui::DialogWindow& top, std::string_view argument) {
   const res::ControlTemplate* control = ControlArgument(top, argument);
   if (control == nullptr) return;
-  if (control->kind != res::ControlKind::Button && control->kind != res::ControlKind::Radio)
+  if (control->kind != res::ControlKind::Button && control->kind != res::ControlKind::Radio &&
+      control->kind != res::ControlKind::List)
     return Error("not a button: " + std::string(argument));
   top.UserClick(control->id);
 }
@@ -299,6 +300,11 @@ std::optional<std::string> ScriptDriver::OnSaveDialog(const ui::SaveDialogReques
 
 bool ScriptDriver::OnConfirmOverwrite(std::string_view path) {
   Print({"overwrite", path});
+  return true;
+}
+
+bool ScriptDriver::OnOpenHelpFile(std::string_view name) {
+  Print({"help", name});
   return true;
 }
 

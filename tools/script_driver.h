@@ -23,6 +23,10 @@ class ScriptDriver final : public ui::Automation {
   int OnMessageBox(std::string_view caption, std::string_view text, unsigned type) override;
   std::optional<std::string> OnSaveDialog(const ui::SaveDialogRequest& request) override;
   bool OnConfirmOverwrite(std::string_view path) override;
+  // Prints the help file's name, as the program names it: relative to the
+  // program's folder, the same on every host and in every build. The file is
+  // taken as there, so that a script runs the same whether or not it is.
+  bool OnOpenHelpFile(std::string_view name) override;
 
  private:
   // Runs one script line; returns false at the end of the script.

@@ -14,8 +14,9 @@ packages=(
   fonts-ipafont-gothic
   # a virtual screen and pictures of it
   xvfb x11-utils imagemagick
-  # the release package (tools/release.sh)
-  zip
+  # the release package (tools/release.sh), and the user guide as one HTML page
+  # with its pictures inside (guide-ja.html beside Tavoro.exe, in the package)
+  zip pandoc
   # the Japanese locale, so that Wine's own dialogs speak Japanese
   locales
 )

@@ -11,7 +11,7 @@ mode=${2:?usage: wine-prefix.sh PREFIX headless|screen}
 case "$mode" in headless | screen) ;; *) echo "unknown mode: $mode" >&2; exit 2 ;; esac
 
 # Bump when the settings below change, so that old prefixes are redone.
-settings_version=1
+settings_version=2
 marker="$prefix/.tavoro-$mode-$settings_version"
 [ -f "$marker" ] && exit 0
 
@@ -57,6 +57,10 @@ reg_file="$prefix/tavoro-fonts.reg"
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\r\n"Graphics"="null"\r\n\r\n'
   else
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\r\n"Graphics"=-\r\n\r\n'
+    # HTML pages open in the desktop's browser through winebrowser, as on
+    # Windows in the default browser, so that F1 shows the user guide. (Wine
+    # links them to its own HTML engine, which these prefixes leave out.)
+    printf '[HKEY_CLASSES_ROOT\\.html]\r\n@="htmlfile"\r\n\r\n'
   fi
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg_file"
 wine regedit /S "$(winepath -w "$reg_file")" >/dev/null 2>&1

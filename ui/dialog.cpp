@@ -29,7 +29,7 @@ void CDialog::OnCommand(int id) {
   } else if (id == kIdCancel) {
     OnCancel();
   } else if (CWinApp* app = CWinApp::Current()) {
-    app->OnCommand(id);
+    app->OnCommand(id, window_);
   }
 }
 

@@ -28,7 +28,9 @@ inline constexpr int kIdYes = 6;
 inline constexpr unsigned kScClose = 0xF060;
 
 // The keys a user can press on a dialog, with the modifiers they are pressed with.
-enum class Key { Enter, Tab, ShiftTab, Up, Down, Left, Right, Home, End, Space, Esc, CtrlA, CtrlC };
+enum class Key {
+  Enter, Tab, ShiftTab, Up, Down, Left, Right, Home, End, Space, Esc, CtrlA, CtrlC, F1
+};
 
 struct ListColumn {
   std::string caption;
@@ -89,11 +91,13 @@ class DialogWindow {
   virtual int FocusedId() const = 0;
   // Replaces the text of an edit, as typing would (the edit takes the focus).
   virtual void UserType(int id, std::string_view text) = 0;
-  // Clicks a push button or a radio (the control takes the focus).
+  // Clicks a push button or a radio (the control takes the focus); or a table,
+  // on its empty area: the table takes the focus and no row stays selected.
   virtual void UserClick(int id) = 0;
   virtual void UserEscape() = 0;
   // Presses a key on the focused control, as the platform's dialog manager
-  // delivers it: Tab and the arrows move the focus, Enter presses a button.
+  // delivers it: Tab and the arrows move the focus, Enter presses a button, F1
+  // asks the dialog for help (the help command, res::kIdHelp).
   virtual void UserKey(Key key) = 0;
   virtual void UserSysCommand(unsigned command) = 0;
   // The user looks at the screen for a while before the next action. A host on
@@ -132,7 +136,14 @@ class Automation {
   virtual std::optional<std::string> OnSaveDialog(const SaveDialogRequest& request) = 0;
   // The Save dialog asks before replacing an existing file; true means replace.
   virtual bool OnConfirmOverwrite(std::string_view path) = 0;
+  // The program opens its help file `name`, which lies in the program's folder,
+  // as the system opens such a file; the host leaves the file alone. True takes
+  // it as opened, false as missing.
+  virtual bool OnOpenHelpFile(std::string_view name) = 0;
 };
+
+// How opening a help file went.
+enum class HelpOpening { kOpened, kMissing, kFailed };
 
 class Host {
  public:
@@ -148,6 +159,10 @@ class Host {
   // The clipboard's text (UTF-8), empty when it holds none; and replacing it.
   virtual std::string ClipboardText() = 0;
   virtual void SetClipboardText(std::string_view text) = 0;
+  // Opens the help file `name`, in the program's folder, as the system opens
+  // such a file (an HTML page in the default browser): kMissing when there is
+  // no such file, kFailed when the system could not open it.
+  virtual HelpOpening OpenHelpFile(DialogWindow* owner, std::string_view name) = 0;
 };
 
 // A Save dialog answered by an automation instead of a person: it asks for the

@@ -1,7 +1,12 @@
 #include "ui/win_app.h"
 
+#include <string>
+
+#include "core/program_file.h"
 #include "res/ids.h"
+#include "res/texts.h"
 #include "ui/dialog.h"
+#include "ui/host.h"
 
 namespace ui {
 namespace {
@@ -18,10 +23,21 @@ CWinApp* CWinApp::Current() { return g_app; }
 
 bool CWinApp::InitInstance() { return true; }
 
-void CWinApp::OnCommand(int id) {
+void CWinApp::OnCommand(int id, DialogWindow* from) {
   // Exit closes the main window, which ends its modal run as a cancel would.
   if (id == res::kIdAppExit && m_pMainWnd != nullptr) m_pMainWnd->OnCancel();
-  // Help (res::kIdHelp): the program has no help content, so there is nothing to show.
+  if (id == res::kIdHelp) OnHelp(from);
+}
+
+void CWinApp::OnHelp(DialogWindow* owner) {
+  Host& host = CurrentHost();
+  const HelpOpening opening = host.OpenHelpFile(owner, res::text::kGuideFileName);
+  if (opening == HelpOpening::kOpened) return;
+  std::string text(opening == HelpOpening::kMissing ? res::text::kGuideMissing
+                                                    : res::text::kGuideNotOpened);
+  text += "\n\n";
+  text += core::ProgramFilePath(res::text::kGuideFileName);
+  host.MessageBox(owner, text, res::text::kGuideCaption, res::text::kGuideBoxType);
 }
 
 }  // namespace ui

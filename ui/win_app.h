@@ -4,6 +4,7 @@
 namespace ui {
 
 class CDialog;
+class DialogWindow;
 
 class CWinApp {
  public:
@@ -20,7 +21,12 @@ class CWinApp {
   virtual bool InitInstance();
 
   // Commands that no dialog handled: the standard exit and help commands.
-  virtual void OnCommand(int id);
+  // `from` is the dialog the command came from, which owns any box it shows.
+  virtual void OnCommand(int id, DialogWindow* from);
+
+  // The help command: opens the user guide beside the program, or says in a box
+  // owned by `owner` where the guide should be.
+  void OnHelp(DialogWindow* owner);
 
   // Kept for the look of dialog controls on old platforms; nothing to do now.
   bool Enable3dControls() { return true; }

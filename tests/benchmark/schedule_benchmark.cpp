@@ -18,6 +18,8 @@
 #include "loan/schedule_columns.h"
 #include "loan/variable_rate_loan_dlg.h"
 #include "loan/variable_rate_report.h"
+#include "plan/borrowing_limit.h"
+#include "plan/savings_goal.h"
 #include "res/ids.h"
 #include "tests/unit/test_automation.h"
 #include "ui/host.h"
@@ -155,5 +157,20 @@ void CalcVariableRateThroughTheDialog(benchmark::State& state) {
        {id::kChangeRate1, "0.8"}, {id::kChangeFrom2, "25"}, {id::kChangeRate2, "1.0"}});
 }
 BENCHMARK(CalcVariableRateThroughTheDialog)->Unit(benchmark::kMillisecond);
+
+// The plans' searches on their longest terms: 4000 repayments; 50 years of a tiny yield.
+void BorrowingLimit(benchmark::State& state) {
+  const plan::BorrowingLimitInput input{
+      .annualIncome = 100000, .screeningRate = 3.5, .paymentCount = loan::kMaxPaymentCount};
+  for (auto _ : state) benchmark::DoNotOptimize(plan::ComputeBorrowingLimit(input));
+}
+BENCHMARK(BorrowingLimit)->Unit(benchmark::kMicrosecond);
+
+void SavingsGoal(benchmark::State& state) {
+  const plan::SavingsGoalInput input{
+      .goal = 100000, .plan = {.annualYield = 1e-4, .startYear = 2000, .endYear = 2050}};
+  for (auto _ : state) benchmark::DoNotOptimize(plan::ComputeSavingsGoal(input));
+}
+BENCHMARK(SavingsGoal)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -24,6 +24,8 @@ namespace bc = bonus_loan_calc;
 namespace bs = bonus_loan_sim;
 namespace pp = prepayment_loan;
 namespace vr = variable_rate_loan;
+namespace bl = borrowing_limit;
+namespace sg = savings_goal;
 
 struct Named {
   int id;
@@ -45,12 +47,13 @@ struct Expect {
 
 constexpr int kOk = kIdOk;
 const std::vector<Expect> kExpect = {
-    {kDlgMenu, "Tavoro V.4　機能メニュー", 249, 131, kMinimizeBox | kAppWindow,
+    {kDlgMenu, "Tavoro V.4　機能メニュー", 249, 170, kMinimizeBox | kAppWindow,
      {{menu::kSimpleDeposit, Button}, {menu::kCompoundDeposit, Button},
       {menu::kSimpleSavings, Button}, {menu::kCompoundSavings, Button},
       {menu::kEqualPaymentLoan, Button}, {menu::kEqualPrincipalLoan, Button},
       {menu::kBonusLoanCalc, Button}, {menu::kBonusLoanSim, Button},
-      {menu::kPrepaymentLoan, Button}, {menu::kVariableRateLoan, Button}, {menu::kExit, Button},
+      {menu::kPrepaymentLoan, Button}, {menu::kVariableRateLoan, Button},
+      {menu::kBorrowingLimit, Button}, {menu::kSavingsGoal, Button}, {menu::kExit, Button},
       {menu::kVersion, Button}}, {}, {}},
     {kDlgAbout, "ﾊﾞｰｼﾞｮﾝ情報 Tavoro V.4", 230, 83, 0u, {{kOk, Button}}, {}, {}},
     {kDlgSimpleDeposit, "Tavoro V.4　単利預金利息計算", 257, 213, kMinimizeBox,
@@ -149,6 +152,22 @@ const std::vector<Expect> kExpect = {
       vr::kLargestInstallment, vr::kLastPayment},
      {{vr::kRadioDayCounted, vr::kRadioTwelfth},
       {vr::kRadioReviewAtEachChange, vr::kRadioFiveYearRule}}},
+    {kDlgBorrowingLimit, "Tavoro V.4　借入可能額シミュレーション", 325, 197, kMinimizeBox,
+     {{bl::kAnnualIncome, Edit}, {bl::kRadioFlat35, Radio}, {bl::kRadioTypedRatio, Radio},
+      {bl::kBurdenRatio, Edit}, {bl::kScreeningRate, Edit}, {bl::kPaymentCount, Edit},
+      {bl::kOtherRepayments, Edit}, {bl::kCalc, Button}, {bl::kClear, Button}, {kOk, Button},
+      {bl::kAppliedRatio, Edit}, {bl::kMonthlyBudget, Edit}, {bl::kBorrowingLimit, Edit},
+      {bl::kInstallment, Edit}},
+     {}, {bl::kAppliedRatio, bl::kMonthlyBudget, bl::kBorrowingLimit, bl::kInstallment},
+     {{bl::kRadioFlat35, bl::kRadioTypedRatio}}},
+    {kDlgSavingsGoal, "Tavoro V.4　目標積立額シミュレーション", 289, 211, kMinimizeBox,
+     {{sg::kGoal, Edit}, {sg::kRadioSimple, Radio}, {sg::kRadioCompound, Radio},
+      {sg::kStartYear, Edit}, {sg::kStartMonth, Edit}, {sg::kEndYear, Edit}, {sg::kEndMonth, Edit},
+      {sg::kAnnualYield, Edit}, {sg::kTaxRate, Edit}, {sg::kCalc, Button}, {sg::kClear, Button},
+      {kOk, Button}, {sg::kInstallment, Edit}, {sg::kMaturityTotal, Edit}, {sg::kPaidIn, Edit},
+      {sg::kInterest, Edit}},
+     {}, {sg::kInstallment, sg::kMaturityTotal, sg::kPaidIn, sg::kInterest},
+     {{sg::kRadioSimple, sg::kRadioCompound}}},
 };
 
 const DialogTemplate& Get(int id) {

@@ -63,6 +63,12 @@ class RecordingAutomation : public ui::Automation {
     overwritePrompts.emplace_back(path);
     return overwriteAnswer;
   }
+  std::vector<std::string> helpFiles;  // the help files the program opened
+  bool helpAnswer = true;                // whether each is there
+  bool OnOpenHelpFile(std::string_view name) override {
+    helpFiles.emplace_back(name);
+    return helpAnswer;
+  }
 
  private:
   std::deque<Action> actions_;

@@ -22,6 +22,10 @@ class HeadlessHost final : public Host {
                                             const SaveDialogRequest& request) override;
   std::string ClipboardText() override { return clipboard_; }
   void SetClipboardText(std::string_view text) override { clipboard_ = text; }
+  // Nothing to open in memory: the automation hears of it and answers.
+  HelpOpening OpenHelpFile(DialogWindow*, std::string_view name) override {
+    return automation_.OnOpenHelpFile(name) ? HelpOpening::kOpened : HelpOpening::kMissing;
+  }
 
   // The dialog on top, or nullptr when none is open.
   DialogWindow* TopWindow();

@@ -38,6 +38,9 @@ void HeadlessWindow::UserKey(Key key) {
       return MoveFocusByTab(key == Key::ShiftTab);
     case Key::Esc:
       return UserEscape();
+    case Key::F1:
+      // On any control: the dialog hears the help command.
+      return dialog_.OnCommand(res::kIdHelp);
     case Key::Enter:
       // A push button with the focus is the default one while it has it.
       return dialog_.OnCommand(kind == res::ControlKind::Button ? focusedId_ : DefaultButton());

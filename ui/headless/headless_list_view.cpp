@@ -50,6 +50,8 @@ std::vector<int> HeadlessListView::SelectedItems() const {
 
 void HeadlessListView::SelectAll() { std::fill(selected_.begin(), selected_.end(), true); }
 
+void HeadlessListView::SelectNone() { std::fill(selected_.begin(), selected_.end(), false); }
+
 void HeadlessListView::FocusAndSelectOnly(int item) {
   focusedItem_ = item;
   for (size_t i = 0; i < selected_.size(); ++i) selected_[i] = static_cast<int>(i) == item;

@@ -22,6 +22,8 @@ class HeadlessListView final : public ListView {
   std::string ItemText(int item, int subItem) const override;
   std::vector<int> SelectedItems() const override;
   void SelectAll() override;
+  // A click on the empty area: every row unselected, the focused row kept.
+  void SelectNone();
 
   // The list's own keys: Down and Up move the focused row and select it alone
   // (Down from no focused row goes to the first), Home and End do so with the

@@ -111,6 +111,11 @@ void HeadlessWindow::UserClick(int id) {
   Control* control = Find(id);
   if (control == nullptr) return;
   SetFocus(id);
+  if (control->source->kind == res::ControlKind::List) {
+    // On the table's empty area: no row stays selected, and a table makes no command.
+    lists_.at(id)->SelectNone();
+    return;
+  }
   if (control->source->kind == res::ControlKind::Radio) {
     UncheckGroupOf(IndexOf(*control));
     SetChecked(*control, true);

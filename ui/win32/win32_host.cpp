@@ -3,12 +3,15 @@
 
 #include <optional>
 
+#include "core/program_file.h"
 #include "core/utf16.h"
+#include "res/ids.h"
 #include "ui/dialog.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/dialog_keyboard.h"
 #include "ui/win32/dialog_template_builder.h"
 #include "ui/win32/save_dialog.h"
+#include "ui/win32/shell_open.h"
 #include "ui/win32/table_input.h"
 #include "ui/win32/win32_painter.h"
 #include "ui/win32/win32_window.h"
@@ -113,6 +116,14 @@ INT_PTR Win32Host::OnMessage(ModalRun& run, UINT message, WPARAM wParam, LPARAM 
       ShowTableMenu(GetDlgItem(run.window->Handle(), id), *view, lParam);
       return TRUE;
     }
+    case WM_HELP:
+      // F1 on the dialog or any of its controls. Handled here, so that it does
+      // not go on to the owner (the function menu under a calculator). F1 on a
+      // message box comes here too, from the box to its owner: while a box
+      // keeps the dialog disabled, one more box would only stack on it.
+      if (IsWindowEnabled(run.window->Handle())) run.dialog.OnCommand(res::kIdHelp);
+      SetWindowLongPtrW(run.window->Handle(), DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_SYSCOMMAND:
       if (!run.dialog.OnSysCommand(static_cast<unsigned>(wParam))) return FALSE;
       SetWindowLongPtrW(run.window->Handle(), DWLP_MSGRESULT, 0);
@@ -184,6 +195,12 @@ std::string Win32Host::ClipboardText() { return ReadClipboardText(); }
 
 void Win32Host::SetClipboardText(std::string_view text) {
   WriteClipboardText(TopWindow() != nullptr ? TopWindow()->Handle() : nullptr, text);
+}
+
+HelpOpening Win32Host::OpenHelpFile(DialogWindow* owner, std::string_view name) {
+  if (automation_ != nullptr)
+    return automation_->OnOpenHelpFile(name) ? HelpOpening::kOpened : HelpOpening::kMissing;
+  return OpenWithShell(OwnerHandle(owner), core::ProgramFilePath(name));
 }
 
 std::optional<std::string> Win32Host::ShowSaveDialog(DialogWindow* owner,

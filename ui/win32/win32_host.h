@@ -25,6 +25,8 @@ class Win32Host final : public Host {
                                             const SaveDialogRequest& request) override;
   std::string ClipboardText() override;
   void SetClipboardText(std::string_view text) override;
+  // With an automation, the automation hears of it and no file is touched.
+  HelpOpening OpenHelpFile(DialogWindow* owner, std::string_view name) override;
 
   // The dialog on top, or nullptr when none is open.
   Win32Window* TopWindow() const { return stack_.empty() ? nullptr : stack_.back(); }

@@ -37,6 +37,7 @@ KeyStroke StrokeOf(Key key) {
     case Key::Esc: return {VK_ESCAPE, false, false};
     case Key::CtrlA: return {'A', false, true};
     case Key::CtrlC: return {'C', false, true};
+    case Key::F1: break;  // UserKey asks for help instead
   }
   return {0, false, false};
 }
@@ -136,6 +137,15 @@ void Win32Window::UserClick(int id) {
   HWND control = Control(id);
   if (control == nullptr) return;
   Focus(control);
+  if (GetListView(id) != nullptr) {
+    // As a mouse click on the table's empty area: no row stays selected; the
+    // focused row stays where it was.
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&state));
+    return;
+  }
   // As a mouse click: an auto radio button checks itself and unchecks its group,
   // then the dialog hears BN_CLICKED.
   SendMessageW(control, BM_CLICK, 0, 0);
@@ -161,6 +171,7 @@ bool Win32Window::HandleQueuedMessages() {
 }
 
 void Win32Window::UserKey(Key key) {
+  if (key == Key::F1) return UserHelpKey();
   KeyStroke stroke = StrokeOf(key);
   // The modifiers are held down in the thread's key state, which is what the
   // dialog manager and the controls ask.
@@ -183,6 +194,20 @@ void Win32Window::UserKey(Key key) {
   };
   if (press(WM_KEYDOWN, 0) && !ended_) press(WM_KEYUP, static_cast<LPARAM>(0xC0000000u));
   SetKeyboardState(saved);
+}
+
+void Win32Window::UserHelpKey() {
+  // The system answers F1 from the keyboard (not a posted key) with WM_HELP to
+  // the focused window, whose default handling passes it up to the dialog.
+  HWND focus = GetFocus();
+  HWND target = focus != nullptr && IsChild(window_, focus) ? focus : window_;
+  HELPINFO help{};
+  help.cbSize = sizeof help;
+  help.iContextType = HELPINFO_WINDOW;
+  help.iCtrlId = target == window_ ? 0 : GetDlgCtrlID(target);
+  help.hItemHandle = target;
+  GetCursorPos(&help.MousePos);
+  SendMessageW(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
 }
 
 void Win32Window::UserSysCommand(unsigned command) {

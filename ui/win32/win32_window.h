@@ -55,6 +55,8 @@ class Win32Window final : public DialogWindow {
   // Handles every message queued for this thread as the dialog's modal loop
   // would, until none is left; false when the program is quitting.
   bool HandleQueuedMessages();
+  // F1, as the system delivers it from the keyboard.
+  void UserHelpKey();
   // Remembers where the platform's own system-menu items end.
   HMENU SystemMenuForAppending();
 
