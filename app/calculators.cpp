@@ -9,6 +9,7 @@
 #include "loan/bonus_loan_calc_dlg.h"
 #include "loan/bonus_loan_sim_dlg.h"
 #include "loan/prepayment_loan_dlg.h"
+#include "loan/variable_rate_loan_dlg.h"
 #include "plan/borrowing_limit_dlg.h"
 #include "plan/savings_goal_dlg.h"
 #include "res/ids.h"
@@ -33,6 +34,7 @@ constexpr Calculator kCalculators[] = {
     {res::menu::kBonusLoanCalc, Run<loan::CBonusLoanCalcDlg>},
     {res::menu::kBonusLoanSim, Run<loan::CBonusLoanSimDlg>},
     {res::menu::kPrepaymentLoan, Run<loan::CPrepaymentLoanDlg>},
+    {res::menu::kVariableRateLoan, Run<loan::CVariableRateLoanDlg>},
     {res::menu::kBorrowingLimit, Run<plan::CBorrowingLimitDlg>},
     {res::menu::kSavingsGoal, Run<plan::CSavingsGoalDlg>},
 };

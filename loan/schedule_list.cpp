@@ -18,6 +18,8 @@ void CScheduleList::SetupEqualPrincipalColumns() {
 
 void CScheduleList::SetupBonusColumns() { SetupColumns(BonusColumns::kHeadings); }
 
+void CScheduleList::SetupVariableRateColumns() { SetupColumns(VariableRateColumns::kHeadings); }
+
 void CScheduleList::AddRow(std::span<const std::string_view> texts) {
   // A row the control refuses is left out, together with its cells.
   ui::TableRows row;

@@ -17,6 +17,7 @@ class CScheduleList : public ui::CListCtrl {
   void SetupEqualPaymentColumns();
   void SetupEqualPrincipalColumns();
   void SetupBonusColumns();
+  void SetupVariableRateColumns();
   // Inserts these columns, left to right, in a table without columns.
   void SetupColumns(std::span<const ColumnHeading> columns);
 

@@ -19,6 +19,7 @@ constinit const DialogTemplate* const kAllTemplates[] = {
     &kBonusLoanCalcDialog,
     &kBonusLoanSimDialog,
     &kPrepaymentLoanDialog,
+    &kVariableRateLoanDialog,
     &kBorrowingLimitDialog,
     &kSavingsGoalDialog,
     &kGraphDialog,

@@ -28,6 +28,9 @@ constexpr ControlTemplate kControls[] = {
     // In the right-hand column, beside the first row of loan buttons.
     {menu::kPrepaymentLoan, Button, "繰上げ返済\nシミュレーション", 179, 77, 62, 19,
      kTabStop | kMultiline},
+    // Beside the bonus row.
+    {menu::kVariableRateLoan, Button, "金利変動\nシミュレーション", 179, 103, 62, 19,
+     kTabStop | kMultiline},
     // Plans, below the loans: how much can be borrowed, how much to save.
     {kIdStatic, Static, "計画", 81, 130, 20, 8, kGroupStart},
     {menu::kBorrowingLimit, Button, "借入可能額\nシミュレーション", 12, 142, 74, 19,

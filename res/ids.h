@@ -32,6 +32,7 @@ inline constexpr int kDlgSimpleSavings = 142;
 inline constexpr int kDlgCompoundSavings = 143;
 inline constexpr int kDlgBonusLoanSim = 146;
 inline constexpr int kDlgPrepaymentLoan = 147;
+inline constexpr int kDlgVariableRateLoan = 148;
 inline constexpr int kDlgBorrowingLimit = 149;
 inline constexpr int kDlgSavingsGoal = 150;
 inline constexpr int kDlgGraph = 160;
@@ -82,6 +83,7 @@ inline constexpr int kEqualPrincipalLoan = 132;
 inline constexpr int kBonusLoanCalc = 133;
 inline constexpr int kBonusLoanSim = 146;
 inline constexpr int kPrepaymentLoan = 147;
+inline constexpr int kVariableRateLoan = 148;
 inline constexpr int kBorrowingLimit = 149;
 inline constexpr int kSavingsGoal = 150;
 inline constexpr int kVersion = kIdAppAbout;
@@ -282,6 +284,47 @@ inline constexpr int kGraph = 1228;
 inline constexpr DayCountedLoanIds kLoanIds = TAVORO_DAY_COUNTED_LOAN_IDS;
 }  // namespace prepayment_loan
 
+// Variable-rate simulation (148): ids from 1300 on, in tab order.
+namespace variable_rate_loan {
+inline constexpr int kLoanAmount = 1300;
+inline constexpr int kPaymentCount = 1301;
+inline constexpr int kLoanYear = 1302;
+inline constexpr int kLoanMonth = 1303;
+inline constexpr int kRepayStartYear = 1304;
+inline constexpr int kRepayStartMonth = 1305;
+inline constexpr int kAnnualRate = 1306;  // the initial rate
+inline constexpr int kRadioDayCounted = 1307;
+inline constexpr int kRadioTwelfth = 1308;
+inline constexpr int kRadioReviewAtEachChange = 1309;
+inline constexpr int kRadioFiveYearRule = 1310;
+// The eight rate-change rows: 回 and 年利率 of each, 1311/1312 to 1325/1326.
+inline constexpr int kChangeFrom1 = 1311;
+inline constexpr int kChangeRate1 = 1312;
+inline constexpr int kChangeFrom2 = 1313;
+inline constexpr int kChangeRate2 = 1314;
+inline constexpr int kChangeFrom3 = 1315;
+inline constexpr int kChangeRate3 = 1316;
+inline constexpr int kChangeFrom4 = 1317;
+inline constexpr int kChangeRate4 = 1318;
+inline constexpr int kChangeFrom5 = 1319;
+inline constexpr int kChangeRate5 = 1320;
+inline constexpr int kChangeFrom6 = 1321;
+inline constexpr int kChangeRate6 = 1322;
+inline constexpr int kChangeFrom7 = 1323;
+inline constexpr int kChangeRate7 = 1324;
+inline constexpr int kChangeFrom8 = 1325;
+inline constexpr int kChangeRate8 = 1326;
+inline constexpr int kCalc = 1327;
+inline constexpr int kClear = 1328;
+inline constexpr int kSave = 1329;
+inline constexpr int kList = 1330;
+inline constexpr int kTotalPayment = 1331;
+inline constexpr int kTotalInterest = 1332;
+inline constexpr int kSettledUnpaid = 1333;
+inline constexpr int kFirstUnpaidNumber = 1334;
+inline constexpr int kLargestInstallment = 1335;
+inline constexpr int kLastPayment = 1336;
+}  // namespace variable_rate_loan
 // Borrowing limit (149): ids from 1400 on, in tab order.
 namespace borrowing_limit {
 inline constexpr int kAnnualIncome = 1400;

@@ -38,6 +38,7 @@ extern const DialogTemplate kEqualPrincipalLoanDialog;  // 132
 extern const DialogTemplate kBonusLoanCalcDialog;       // 133
 extern const DialogTemplate kBonusLoanSimDialog;        // 146
 extern const DialogTemplate kPrepaymentLoanDialog;      // 147
+extern const DialogTemplate kVariableRateLoanDialog;    // 148
 extern const DialogTemplate kBorrowingLimitDialog;      // 149
 extern const DialogTemplate kSavingsGoalDialog;         // 150
 extern const DialogTemplate kGraphDialog;               // 160

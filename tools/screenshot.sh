@@ -3,7 +3,7 @@
 # Wine in Japanese on a virtual screen:
 #   tools/screenshot.sh [--dpi N] [--script FILE] [--do LINE]... DIALOG-ID OUT.png
 #   102  the function menu            100  the About box
-#   129 130 142 143 131 132 133 146 147 149 150   the calculators, open over the menu
+#   129 130 142 143 131 132 133 146 147 148 149 150   the calculators, open over the menu
 #   160  the repayment graph of 131: the lines fill 131's fields and press
 #        計算 (click 4); the グラフ button (1057) is pressed after them
 #   --dpi N        the screen's DPI: 96 (the default, 100 %), 120, 144, 192 ...
@@ -67,7 +67,7 @@ case "$id" in
   102) opener="" ;;
   100) opener="open 57664"$'\n' ;;
   129) opener="open 3"$'\n' ;;
-  130 | 131 | 132 | 133 | 142 | 143 | 146 | 147 | 149 | 150) opener="open $id"$'\n' ;;
+  130 | 131 | 132 | 133 | 142 | 143 | 146 | 147 | 148 | 149 | 150) opener="open $id"$'\n' ;;
   160) opener="open 131"$'\n'; actions+="click 1057"$'\n' ;;
   *) echo "no such dialog: $id" >&2; exit 2 ;;
 esac

@@ -6,6 +6,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/report_file.h"
 #include "loan/equal_payment_loan_dlg.h"
@@ -13,6 +16,7 @@
 #include "loan/equal_payment_schedule.h"
 #include "loan/equal_principal_schedule.h"
 #include "loan/schedule_columns.h"
+#include "loan/variable_rate_loan_dlg.h"
 #include "loan/variable_rate_report.h"
 #include "plan/borrowing_limit.h"
 #include "plan/savings_goal.h"
@@ -109,32 +113,50 @@ void ReplaceReportFile(benchmark::State& state) {
 }
 BENCHMARK(ReplaceReportFile)->Unit(benchmark::kMicrosecond);
 
-// The whole Calc of the dialog on the in-memory host: exchange, schedule,
-// cells and 4000 rows inserted at the top of the table.
-void CalcThroughTheDialog(benchmark::State& state) {
-  namespace id = res::equal_payment_loan;
+// The whole Calc of a dialog on the in-memory host: exchange, schedule, cells
+// and 4000 rows inserted at the top of the table, from the click until the
+// table holds them.
+template <class Dialog>
+void TimeCalcThroughTheDialog(benchmark::State& state, int calc, int list,
+                              const std::vector<std::pair<int, std::string>>& fields) {
   for (auto _ : state) {
     state.PauseTiming();
     testing_support::TestAutomation automation;
-    loan::CEqualPaymentLoanDlg dialog;
+    Dialog dialog;
     int rows = 0;
-    automation.Type(id::kLoanAmount, "100000")
-        .Type(id::kPaymentCount, "4000")
-        .Type(id::kLoanYear, "2000")
-        .Type(id::kRepayStartYear, "2000")
-        .Type(id::kAnnualRate, "0.5")
-        .Then([&](ui::DialogWindow&) { state.ResumeTiming(); })
-        .Click(id::kCalc)
+    for (const auto& [id, text] : fields) automation.Type(id, text);
+    automation.Then([&](ui::DialogWindow&) { state.ResumeTiming(); })
+        .Click(calc)
         .Then([&](ui::DialogWindow& window) {
           state.PauseTiming();
-          rows = window.GetListView(id::kList)->ItemCount();
+          rows = window.GetListView(list)->ItemCount();
         });
     dialog.DoModal();
     state.ResumeTiming();
     if (rows != 4000) state.SkipWithError("the table did not get 4000 rows");
   }
 }
+
+void CalcThroughTheDialog(benchmark::State& state) {
+  namespace id = res::equal_payment_loan;
+  TimeCalcThroughTheDialog<loan::CEqualPaymentLoanDlg>(
+      state, id::kCalc, id::kList,
+      {{id::kLoanAmount, "100000"}, {id::kPaymentCount, "4000"}, {id::kLoanYear, "2000"},
+       {id::kRepayStartYear, "2000"}, {id::kAnnualRate, "0.5"}});
+}
 BENCHMARK(CalcThroughTheDialog)->Unit(benchmark::kMillisecond);
+
+// The same Calc of the variable-rate simulation, on the loan of
+// ComputeAndReportVariableRate: two rises, unpaid interest, 月割, 5-year rule.
+void CalcVariableRateThroughTheDialog(benchmark::State& state) {
+  namespace id = res::variable_rate_loan;
+  TimeCalcThroughTheDialog<loan::CVariableRateLoanDlg>(
+      state, id::kCalc, id::kList,
+      {{id::kLoanAmount, "10000"}, {id::kPaymentCount, "4000"}, {id::kLoanYear, "2000"},
+       {id::kRepayStartYear, "2000"}, {id::kAnnualRate, "0.5"}, {id::kChangeFrom1, "13"},
+       {id::kChangeRate1, "0.8"}, {id::kChangeFrom2, "25"}, {id::kChangeRate2, "1.0"}});
+}
+BENCHMARK(CalcVariableRateThroughTheDialog)->Unit(benchmark::kMillisecond);
 
 // The plans' searches on their longest terms: 4000 repayments; 50 years of a tiny yield.
 void BorrowingLimit(benchmark::State& state) {

@@ -23,6 +23,7 @@ namespace ek = equal_principal_loan;
 namespace bc = bonus_loan_calc;
 namespace bs = bonus_loan_sim;
 namespace pp = prepayment_loan;
+namespace vr = variable_rate_loan;
 namespace bl = borrowing_limit;
 namespace sg = savings_goal;
 
@@ -51,8 +52,9 @@ const std::vector<Expect> kExpect = {
       {menu::kSimpleSavings, Button}, {menu::kCompoundSavings, Button},
       {menu::kEqualPaymentLoan, Button}, {menu::kEqualPrincipalLoan, Button},
       {menu::kBonusLoanCalc, Button}, {menu::kBonusLoanSim, Button},
-      {menu::kPrepaymentLoan, Button}, {menu::kBorrowingLimit, Button},
-      {menu::kSavingsGoal, Button}, {menu::kExit, Button}, {menu::kVersion, Button}}, {}, {}},
+      {menu::kPrepaymentLoan, Button}, {menu::kVariableRateLoan, Button},
+      {menu::kBorrowingLimit, Button}, {menu::kSavingsGoal, Button}, {menu::kExit, Button},
+      {menu::kVersion, Button}}, {}, {}},
     {kDlgAbout, "ﾊﾞｰｼﾞｮﾝ情報 Tavoro V.4", 230, 83, 0u, {{kOk, Button}}, {}, {}},
     {kDlgSimpleDeposit, "Tavoro V.4　単利預金利息計算", 257, 213, kMinimizeBox,
      {{sd::kDepositAmount, Edit}, {sd::kStartYear, Edit}, {sd::kStartMonth, Edit},
@@ -134,6 +136,23 @@ const std::vector<Expect> kExpect = {
       pp::kRepaymentCount, pp::kFinalInstallment},
      {{pp::kRadioAnnualRate, pp::kRadioMonthRate},
       {pp::kRadioShortenTerm, pp::kRadioLowerInstallment}}},
+    // Ids 1300 to 1336 in tab order, the close button after Clear.
+    {kDlgVariableRateLoan, "Tavoro V.4　金利変動シミュレーション", 406, 322, kMinimizeBox,
+     [] {
+       std::vector<Named> tab;
+       for (int id = vr::kLoanAmount; id <= vr::kLastPayment; ++id) {
+         const bool radio = id >= vr::kRadioDayCounted && id <= vr::kRadioFiveYearRule;
+         const bool button = id == vr::kCalc || id == vr::kClear || id == vr::kSave;
+         tab.push_back({id, radio ? Radio : button ? Button : id == vr::kList ? List : Edit});
+         if (id == vr::kClear) tab.push_back({kOk, Button});
+       }
+       return tab;
+     }(),
+     {},
+     {vr::kTotalPayment, vr::kTotalInterest, vr::kSettledUnpaid, vr::kFirstUnpaidNumber,
+      vr::kLargestInstallment, vr::kLastPayment},
+     {{vr::kRadioDayCounted, vr::kRadioTwelfth},
+      {vr::kRadioReviewAtEachChange, vr::kRadioFiveYearRule}}},
     {kDlgBorrowingLimit, "Tavoro V.4　借入可能額シミュレーション", 325, 197, kMinimizeBox,
      {{bl::kAnnualIncome, Edit}, {bl::kRadioFlat35, Radio}, {bl::kRadioTypedRatio, Radio},
       {bl::kBurdenRatio, Edit}, {bl::kScreeningRate, Edit}, {bl::kPaymentCount, Edit},
@@ -343,6 +362,7 @@ TEST(DialogTemplates, CaptionsAndPositions) {
       {kDlgMenu, menu::kBonusLoanCalc, "ボーナス併用\n元利均等計算", 12, 103, 74, 19},
       {kDlgMenu, menu::kBonusLoanSim, "ボーナス併用元利均等返済シミュレーション", 94, 103, 74, 19},
       {kDlgMenu, menu::kPrepaymentLoan, "繰上げ返済\nシミュレーション", 179, 77, 62, 19},
+      {kDlgMenu, menu::kVariableRateLoan, "金利変動\nシミュレーション", 179, 103, 62, 19},
       {kDlgMenu, menu::kExit, "終了", 179, 9, 44, 14},
       {kDlgMenu, menu::kVersion, "バージョン", 179, 32, 44, 14},
       {kDlgMenu, kIdStatic, "預入利息計算", 63, 9, -1, -1},
@@ -381,6 +401,10 @@ TEST(DialogTemplates, CaptionsAndPositions) {
       {kDlgPrepaymentLoan, pp::kRadioShortenTerm, "期間短縮型", -1, 0, 0, 0},
       {kDlgPrepaymentLoan, pp::kRadioLowerInstallment, "返済額軽減型", -1, 0, 0, 0},
       {kDlgPrepaymentLoan, pp::kList, "", 7, 246, 293, 83},
+      {kDlgVariableRateLoan, vr::kRadioDayCounted, "日割（日数で計算）", -1, 0, 0, 0},
+      {kDlgVariableRateLoan, vr::kRadioTwelfth, "月割（年利率÷12）", -1, 0, 0, 0},
+      {kDlgVariableRateLoan, vr::kRadioReviewAtEachChange, "金利が変わるたびに見直す", -1, 0, 0, 0},
+      {kDlgVariableRateLoan, vr::kRadioFiveYearRule, "5年ルール・125%ルール", -1, 0, 0, 0},
   };
   for (const Place& p : kPlaces) {
     const ControlTemplate* c = Find(Get(p.dialog), p.id, p.caption);
@@ -414,6 +438,9 @@ TEST(DialogTemplates, LabelsAndUnitsAroundTheirControls) {
       {kDlgPrepaymentLoan, pp::kPrepayAmount2, "回目の返済の後に", "万円"},
       {kDlgPrepaymentLoan, pp::kInterestSaved, "利息軽減額（万円）", ""},
       {kDlgPrepaymentLoan, pp::kFinalInstallment, "最終の毎月返済額（円）", ""},
+      {kDlgVariableRateLoan, vr::kAnnualRate, "当初の年利率（％）", "％"},
+      {kDlgVariableRateLoan, vr::kChangeFrom8, "％", "回目から"},
+      {kDlgVariableRateLoan, vr::kChangeRate8, "回目から", "％"},
   };
   for (const Around& a : kAround) {
     const auto c = Get(a.dialog).controls;

@@ -1,4 +1,4 @@
-// The three simulations' tables on the real list view at 96, 120, 144 and 192
+// The simulations' tables on the real list view at 96, 120, 144 and 192
 // DPI: the widest text each column can hold is drawn whole (no "…") in the
 // Japanese font the dialogs get, and the widths still read back at 96 DPI.
 #include <gtest/gtest.h>
@@ -147,8 +147,9 @@ TEST(ScheduleTable, WidestCellsShowWholeAtEveryDpi) {
   namespace ep = res::equal_payment_loan;
   namespace epr = res::equal_principal_loan;
   namespace bs = res::bonus_loan_sim;
+  namespace vr = res::variable_rate_loan;
   // The widest each column can hold: year.month 9999.12, 31 days, repayment
-  // 4000, amounts of ten digits, the bonus-month mark.
+  // 4000, amounts of ten digits, the bonus-month mark, the highest rate.
   const loan::ScheduleRow dated{9999, 12, 31, 4000, kWidestAmount, kWidestAmount, kWidestAmount,
                                 kWidestAmount};
   loan::BonusScheduleRow bonus{true, false, 9999, 12, 4000, kWidestAmount, kWidestAmount,
@@ -173,6 +174,15 @@ TEST(ScheduleTable, WidestCellsShowWholeAtEveryDpi) {
                          {bs::kRepayStartYear, "2000"}, {bs::kRepayStartMonth, "1"}},
                         loan::BonusColumns::Rows({&bonus, 1})});
   EXPECT_EQ(mark, L" \uFF0A");
+  loan::VariableRateRow variable;
+  static_cast<loan::ScheduleRow&>(variable) = dated;
+  variable.ratePercent = loan::kMaxVariableRate;
+  variable.unpaidInterest = kWidestAmount;
+  CheckTableAtEveryDpi({res::menu::kVariableRateLoan, vr::kList, vr::kCalc,
+                        {{vr::kLoanAmount, "100"}, {vr::kPaymentCount, "12"},
+                         {vr::kLoanYear, "2000"}, {vr::kRepayStartYear, "2000"},
+                         {vr::kAnnualRate, "3"}},
+                        loan::VariableRateColumns::Rows({&variable, 1})});
 }
 
 }  // namespace
