@@ -29,6 +29,18 @@ std::vector<ChartRow> ChartRowsOf(std::span<const ScheduleRow> rows) { return Ro
 
 std::vector<ChartRow> ChartRowsOf(std::span<const BonusScheduleRow> rows) { return RowsOf(rows); }
 
+// The rows come in repayment order, and what is carried only grows until the
+// last repayment takes it to 0.
+std::vector<ChartRow> ChartRowsOf(std::span<const VariableRateRow> rows) {
+  std::vector<ChartRow> chartRows = RowsOf(rows);
+  int32_t carried = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    chartRows[i].unpaid = std::max(0, rows[i].unpaidInterest - carried);
+    carried = rows[i].unpaidInterest;
+  }
+  return chartRows;
+}
+
 core::ChartSeries RepaymentChart(std::span<const ChartRow> rows, const ChartTotals& totals,
                                  bool withUnpaid) {
   core::ChartSeries series;

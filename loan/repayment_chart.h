@@ -9,6 +9,7 @@
 #include "core/chart_series.h"
 #include "loan/bonus_loan_schedule.h"
 #include "loan/loan_schedule.h"
+#include "loan/variable_rate_schedule.h"
 
 namespace loan {
 
@@ -32,6 +33,9 @@ struct ChartTotals {
 // The rows of the schedules whose tables show them.
 std::vector<ChartRow> ChartRowsOf(std::span<const ScheduleRow> rows);
 std::vector<ChartRow> ChartRowsOf(std::span<const BonusScheduleRow> rows);
+// With the unpaid interest that each repayment adds to what is carried; the
+// last repayment, which settles it, adds none.
+std::vector<ChartRow> ChartRowsOf(std::span<const VariableRateRow> rows);
 
 // The series of the rows, in repayment order: for each calendar year that has
 // a row, oldest first, the sums of the rows' principal, interest and (with

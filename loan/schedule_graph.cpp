@@ -6,7 +6,7 @@ namespace loan {
 
 bool CScheduleGraph::Open() const {
   if (!rows_) return false;
-  CRepaymentGraphDlg graph(RepaymentChart(*rows_, totals_));
+  CRepaymentGraphDlg graph(RepaymentChart(*rows_, totals_, withUnpaid_));
   graph.DoModal();
   return true;
 }

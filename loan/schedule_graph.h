@@ -14,10 +14,13 @@ namespace loan {
 class CScheduleGraph {
  public:
   // The rows of a schedule that ChartRowsOf takes.
+  // `withUnpaid` for a schedule that carries unpaid interest: its bars get
+  // the third part.
   template <class Row>
-  void Keep(const std::vector<Row>& rows, const ChartTotals& totals) {
+  void Keep(const std::vector<Row>& rows, const ChartTotals& totals, bool withUnpaid = false) {
     rows_ = ChartRowsOf(std::span<const Row>(rows));
     totals_ = totals;
+    withUnpaid_ = withUnpaid;
   }
   void Forget() { rows_.reset(); }
 
@@ -28,6 +31,7 @@ class CScheduleGraph {
  private:
   std::optional<std::vector<ChartRow>> rows_;
   ChartTotals totals_;
+  bool withUnpaid_ = false;
 };
 
 }  // namespace loan

@@ -32,6 +32,8 @@ CVariableRateLoanDlg::CVariableRateLoanDlg() : CCalculatorDlg(res::kDlgVariableR
   OnClicked(id::kRadioReviewAtEachChange, &CVariableRateLoanDlg::OnRadioReviewAtEachChange);
   OnClicked(id::kRadioFiveYearRule, &CVariableRateLoanDlg::OnRadioFiveYearRule);
   OnClicked(id::kSave, &CVariableRateLoanDlg::OnSaveToFile);
+  OnClicked(id::kGraph, &CVariableRateLoanDlg::OnGraph);
+  OnClicked(res::kIdTableGraph, &CVariableRateLoanDlg::OnGraph);
 }
 
 // 月割 and the 5-year and 125 % rules, as banks' statements count.
@@ -122,6 +124,7 @@ void CVariableRateLoanDlg::OnCalc() {
   // The table is rebuilt from nothing; a stopped calculation leaves the header.
   m_list.ClearTable();
   m_list.SetupVariableRateColumns();
+  m_graph.Forget();
   ApplyOutcome(ComputeVariableRateSchedule(Input()), [this](const VariableRateSchedule& schedule) {
     m_list.AddRows(VariableRateColumns::Rows(schedule.rows));
     m_dTotalPayment = core::ToMan(schedule.totalPayment);
@@ -130,6 +133,8 @@ void CVariableRateLoanDlg::OnCalc() {
     m_nFirstUnpaidNumber = schedule.firstUnpaidNumber;
     m_nLargestInstallment = schedule.largestInstallment;
     m_nLastPayment = schedule.lastPayment;
+    m_graph.Keep(schedule.rows,
+                 {schedule.totalPrincipal, schedule.totalInterest, schedule.settledUnpaid}, true);
   });
 }
 
@@ -138,6 +143,7 @@ void CVariableRateLoanDlg::OnClear() {
   SetInitialValues();
   UpdateData(false);
   m_list.ClearTable();
+  m_graph.Forget();
 }
 
 void CVariableRateLoanDlg::OnRadioDayCounted() { m_nInterestRule = kDayCountedInterest; }
@@ -155,6 +161,10 @@ void CVariableRateLoanDlg::OnSaveToFile() {
     UpdateData(true);
     return ReportOrWarn(ComputeVariableRateSchedule(Input()), FormatVariableRateReport);
   });
+}
+
+void CVariableRateLoanDlg::OnGraph() {
+  if (!m_graph.Open()) Warn(res::text::kCalculateFirst);
 }
 
 }  // namespace loan

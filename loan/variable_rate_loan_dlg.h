@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "loan/schedule_graph.h"
 #include "loan/schedule_list.h"
 #include "loan/variable_rate_schedule.h"
 #include "ui/calculator_dialog.h"
@@ -18,6 +19,8 @@ class CVariableRateLoanDlg : public ui::CCalculatorDlg {
   int m_nInterestRule;  // kDayCountedInterest or kTwelfthInterest
   int m_nReviewRule;    // kReviewAtEachChange or kFiveYearRule
   CScheduleList m_list;
+  // The last schedule shown, for the graph.
+  CScheduleGraph m_graph;
   // The loan, in the order of the field exchange; the rate is the initial one.
   int m_nLoanAmount;
   int m_nPaymentCount;
@@ -51,6 +54,7 @@ class CVariableRateLoanDlg : public ui::CCalculatorDlg {
   void OnRadioReviewAtEachChange();
   void OnRadioFiveYearRule();
   void OnSaveToFile();
+  void OnGraph();
 };
 
 }  // namespace loan

@@ -80,6 +80,8 @@ constexpr ControlTemplate kControls[] = {
     {id::kLargestInstallment, Edit, "", 140, 210, 70, 14, kOutputEdit},
     {kIdStatic, Static, "最終回の返済額（円）", 273, 200, 120, 8, 0},
     {id::kLastPayment, Edit, "", 273, 210, 70, 14, kOutputEdit},
+    // Under the command column; Tab reaches it last.
+    {id::kGraph, Button, kCaptionGraph, 349, 87, 50, 14, kCalcButton | kGroupStart},
 };
 
 #undef TAVORO_RATE_CHANGE_ROW

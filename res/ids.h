@@ -324,6 +324,7 @@ inline constexpr int kSettledUnpaid = 1333;
 inline constexpr int kFirstUnpaidNumber = 1334;
 inline constexpr int kLargestInstallment = 1335;
 inline constexpr int kLastPayment = 1336;
+inline constexpr int kGraph = 1337;
 }  // namespace variable_rate_loan
 // Borrowing limit (149): ids from 1400 on, in tab order.
 namespace borrowing_limit {

@@ -61,7 +61,7 @@ inline constexpr std::string_view kImageName = "graph.png";
 // 万円; {unpaid} only where the bars have unpaid interest), legend and axes.
 inline constexpr std::string_view kChartTitle =
     "元金合計 {principal}万円　利息合計 {interest}万円　支払総額 {total}万円";
-inline constexpr std::string_view kChartTitleUnpaid = "　未払利息 {unpaid}万円";
+inline constexpr std::string_view kChartTitleUnpaid = "（うち未払利息 {unpaid}万円）";
 inline constexpr std::string_view kChartPrincipal = "元金";
 inline constexpr std::string_view kChartInterest = "利息";
 inline constexpr std::string_view kChartUnpaid = "未払利息";

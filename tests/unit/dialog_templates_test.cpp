@@ -146,6 +146,7 @@ const std::vector<Expect> kExpect = {
          tab.push_back({id, radio ? Radio : button ? Button : id == vr::kList ? List : Edit});
          if (id == vr::kClear) tab.push_back({kOk, Button});
        }
+       tab.push_back({vr::kGraph, Button});
        return tab;
      }(),
      {},

@@ -1,9 +1,10 @@
 // The graph of random schedules in every schedule dialog, through the グラフ
 // button: each year's principal and interest are the sums of the table's own
 // columns over that year's rows, its balance the table's after the year's
-// last row, and each axis's ticks are round, evenly spaced and cover what it
+// last row, its unpaid interest added the rises of the table's 未払利息 over
+// that year, and each axis's ticks are round, evenly spaced and cover what it
 // shows. A Calc that stopped leaves no graph but the warning. The seed is
-// fixed, so a failure repeats; last, the third part that no dialog has yet.
+// fixed, so a failure repeats.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include "loan/equal_principal_loan_dlg.h"
 #include "loan/prepayment_loan_dlg.h"
 #include "loan/repayment_chart.h"
+#include "loan/variable_rate_loan_dlg.h"
 #include "res/ids.h"
 #include "res/texts.h"
 #include "tests/unit/random_dice.h"
@@ -33,7 +35,7 @@ constexpr int kCasesPerDialog = 150;
 
 // One year as the table shows it.
 struct TableYear {
-  int64_t principal = 0, interest = 0, balance = 0;
+  int64_t principal = 0, interest = 0, unpaid = 0, balance = 0;
 };
 
 // The table's rows summed by the year of their 年月, reading the columns by
@@ -43,12 +45,18 @@ std::map<int, TableYear> YearsOfTable(const ui::ListView& table) {
   const std::vector<ui::ListColumn> columns = table.Columns();
   for (size_t i = 0; i < columns.size(); ++i) column[columns[i].caption] = static_cast<int>(i);
   const int balance = column.count("残り（円）") ? column["残り（円）"] : column["残高（円）"];
+  const auto unpaid = column.find("未払利息（円）");
   std::map<int, TableYear> years;
+  int64_t carried = 0;
   for (int item = table.ItemCount() - 1; item >= 0; --item) {
     TableYear& year = years[std::stoi(table.ItemText(item, column["年月"]))];
     year.principal += std::stoll(table.ItemText(item, column["返済元金（円）"]));
     year.interest += std::stoll(table.ItemText(item, column["利息（円）"]));
     year.balance = std::stoll(table.ItemText(item, balance));
+    if (unpaid == column.end()) continue;
+    const int64_t now = std::stoll(table.ItemText(item, unpaid->second));
+    year.unpaid += std::max<int64_t>(0, now - carried);
+    carried = now;
   }
   return years;
 }
@@ -73,11 +81,12 @@ void ExpectGraphOfTable(const core::ChartSeries& series, const std::map<int, Tab
   auto expected = table.begin();
   for (const core::ChartYear& year : series.years) {
     const auto& [number, shown] = *expected;
-    ASSERT_EQ(std::tuple(year.year, year.principal, year.interest, year.balance),
-              std::tuple(number, shown.principal, shown.interest, shown.balance));
-    // Positive parts stack up from 0, negative ones down.
+    ASSERT_EQ(std::tuple(year.year, year.principal, year.interest, year.unpaid, year.balance),
+              std::tuple(number, shown.principal, shown.interest, shown.unpaid, shown.balance));
+    // Positive parts stack up from 0, negative ones down; unpaid interest is
+    // never negative.
     barHigh = std::max(barHigh, std::max<int64_t>(year.principal, 0) +
-                                    std::max<int64_t>(year.interest, 0));
+                                    std::max<int64_t>(year.interest, 0) + year.unpaid);
     barLow = std::min(barLow, std::min<int64_t>(year.principal, 0) +
                                   std::min<int64_t>(year.interest, 0));
     balanceLow = std::min(balanceLow, year.balance);
@@ -134,7 +143,8 @@ void PlayGraphs(uint64_t seed, int graphButton, int calc,
 
 // Loans as people take them, now and then one far larger or longer, or one
 // that the dialog stops (the first repayment before the loan).
-void FillLoan(Dice& dice, ui::DialogWindow& w, const res::DayCountedLoanIds& ids) {
+template <class Ids>
+void FillLoanTerms(Dice& dice, ui::DialogWindow& w, const Ids& ids) {
   const int year = static_cast<int>(dice.Between(1990, 2990));
   const int month = static_cast<int>(dice.Between(1, 12));
   auto [startYear, startMonth] = Later(dice, year, month);
@@ -147,6 +157,11 @@ void FillLoan(Dice& dice, ui::DialogWindow& w, const res::DayCountedLoanIds& ids
   w.UserType(ids.loanMonth, std::to_string(month));
   w.UserType(ids.repayStartYear, startYear);
   w.UserType(ids.repayStartMonth, startMonth);
+}
+
+// With its rate, per year or per month.
+void FillLoan(Dice& dice, ui::DialogWindow& w, const res::DayCountedLoanIds& ids) {
+  FillLoanTerms(dice, w, ids);
   w.UserClick(dice.OneIn(3) ? ids.radioMonthRate : ids.radioAnnualRate);
   w.UserType(ids.annualRate, std::to_string(dice.Real(0, 15)));
   w.UserType(ids.monthRate, std::to_string(dice.Real(0, 1.5)));
@@ -219,6 +234,31 @@ TEST(RepaymentGraphRandom, BonusLoan) {
         w.UserType(id::kLoanMonth, std::to_string(month));
         w.UserType(id::kRepayStartYear, startYear);
         w.UserType(id::kRepayStartMonth, startMonth);
+      });
+}
+
+// Variable rates: up to eight rises or falls at random repayments, some far
+// enough up that the installment leaves interest unpaid, either rule of
+// interest and of review.
+TEST(RepaymentGraphRandom, VariableRate) {
+  namespace id = res::variable_rate_loan;
+  struct {
+    int loanAmount, paymentCount, loanYear, loanMonth, repayStartYear, repayStartMonth;
+  } constexpr kTerms{id::kLoanAmount, id::kPaymentCount,    id::kLoanYear,
+                     id::kLoanMonth,  id::kRepayStartYear, id::kRepayStartMonth};
+  PlayGraphs<CVariableRateLoanDlg>(
+      2026120805, id::kGraph, id::kCalc, [&kTerms](Dice& dice, ui::DialogWindow& w) {
+        FillLoanTerms(dice, w, kTerms);
+        w.UserType(id::kAnnualRate, std::to_string(dice.Real(0, 5)));
+        w.UserClick(dice.OneIn(2) ? id::kRadioDayCounted : id::kRadioTwelfth);
+        const int count = std::stoi(w.GetItemText(id::kPaymentCount));
+        for (int row = 0; row < 8; ++row) {
+          const bool used = count > 1 && dice.OneIn(2);
+          w.UserType(id::kChangeFrom1 + 2 * row,
+                     std::to_string(used ? dice.Between(2, count) : 0));
+          w.UserType(id::kChangeRate1 + 2 * row, std::to_string(dice.Real(0, 30)));
+        }
+        w.UserClick(dice.OneIn(2) ? id::kRadioReviewAtEachChange : id::kRadioFiveYearRule);
       });
 }
 
