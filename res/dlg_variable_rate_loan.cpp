@@ -1,6 +1,7 @@
 // Dialog 148: variable-rate simulation, the equal-installment simulation's loan
 // with its annual rate changed from given repayments on.
 #include "res/ids.h"
+#include "res/loan_term_controls.h"
 #include "res/templates.h"
 
 namespace res {
@@ -18,25 +19,7 @@ namespace id = variable_rate_loan;
 
 constexpr ControlTemplate kControls[] = {
     // The loan, laid out as in the equal-installment simulation.
-    {kIdStatic, Static, "元金（万円）", 7, 10, 60, 8, kGroupStart},
-    {id::kLoanAmount, Edit, "", 70, 7, 50, 14, kInputEdit},
-    {kIdStatic, Static, "万円", 122, 10, 16, 8, 0},
-    {kIdStatic, Static, "（１万円以上）", 140, 10, 56, 8, 0},
-    {kIdStatic, Static, "返済回数", 7, 28, 60, 8, 0},
-    {id::kPaymentCount, Edit, "", 70, 25, 30, 14, kInputEdit},
-    {kIdStatic, Static, "回返済", 102, 28, 26, 8, 0},
-    {kIdStatic, Static, "借入年月  西暦", 7, 46, 60, 8, 0},
-    {id::kLoanYear, Edit, "", 70, 43, 30, 14, kInputEdit},
-    {kIdStatic, Static, "年", 102, 46, 10, 8, 0},
-    {id::kLoanMonth, Edit, "", 114, 43, 18, 14, kInputEdit},
-    {kIdStatic, Static, "月", 134, 46, 10, 8, 0},
-    {kIdStatic, Static, "１日から", 146, 46, 34, 8, 0},
-    {kIdStatic, Static, "返済開始年月西暦", 7, 64, 62, 8, 0},
-    {id::kRepayStartYear, Edit, "", 70, 61, 30, 14, kInputEdit},
-    {kIdStatic, Static, "年", 102, 64, 10, 8, 0},
-    {id::kRepayStartMonth, Edit, "", 114, 61, 18, 14, kInputEdit},
-    {kIdStatic, Static, "月", 134, 64, 10, 8, 0},
-    {kIdStatic, Static, "１日から", 146, 64, 34, 8, 0},
+    TAVORO_LOAN_TERM_CONTROLS(id),
     // The initial rate, always per year.
     {kIdStatic, Static, "当初の年利率（％）", 7, 89, 62, 8, 0},
     {id::kAnnualRate, Edit, "", 70, 86, 50, 14, kInputEdit},
