@@ -1,26 +1,30 @@
 #!/usr/bin/env bash
 # Takes a picture of one of Tavoro's windows as Windows would show it, through
 # Wine in Japanese on a virtual screen:
-#   tools/screenshot.sh [--dpi N] [--script FILE] [--do LINE]... DIALOG-ID OUT.png
+#   tools/screenshot.sh [--dpi N] [--script FILE] [--do LINE]... [--over ID] DIALOG-ID OUT.png
 #   102  the function menu            100  the About box
 #   129 130 142 143 131 132 133 146 147 148 149 150   the calculators, open over the menu
-#   160  the repayment graph of 131: the lines fill 131's fields and press
-#        計算 (click 4); the グラフ button (1057) is pressed after them
+#   160  the repayment graph of a schedule dialog, 131 unless --over names
+#        132, 146, 147 or 148: the lines fill its fields and press 計算; its
+#        グラフ button is pressed after them
 #   --dpi N        the screen's DPI: 96 (the default, 100 %), 120, 144, 192 ...
 #   --script FILE  tavoro-script lines played on the open dialog before the picture
 #   --do LINE      one such line; may be given several times, after the file's lines
+#   --over ID      the schedule dialog under the graph (160)
 # The pictures are taken in a Wine prefix of their own (build-win32/wine/screenshot),
 # one at a time, so they may be taken while tools/run.sh runs the program.
 set -euo pipefail
 
-usage="usage: tools/screenshot.sh [--dpi N] [--script FILE] [--do LINE]... DIALOG-ID OUT.png"
+usage="usage: tools/screenshot.sh [--dpi N] [--script FILE] [--do LINE]... [--over ID] DIALOG-ID OUT.png"
 dpi=96
+over=131
 actions=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --dpi) dpi=${2:?$usage}; shift 2 ;;
     --script) actions+="$(cat -- "${2:?$usage}")"$'\n'; shift 2 ;;
     --do) actions+="${2?$usage}"$'\n'; shift 2 ;;
+    --over) over=${2:?$usage}; shift 2 ;;
     -*) echo "$usage" >&2; exit 2 ;;
     *) break ;;
   esac
@@ -68,7 +72,13 @@ case "$id" in
   100) opener="open 57664"$'\n' ;;
   129) opener="open 3"$'\n' ;;
   130 | 131 | 132 | 133 | 142 | 143 | 146 | 147 | 148 | 149 | 150) opener="open $id"$'\n' ;;
-  160) opener="open 131"$'\n'; actions+="click 1057"$'\n' ;;
+  160)
+    # Each schedule dialog's グラフ button.
+    case "$over" in
+      131) graph=1057 ;; 132) graph=1060 ;; 146) graph=1153 ;; 147) graph=1228 ;; 148) graph=1337 ;;
+      *) echo "no graph over dialog $over" >&2; exit 2 ;;
+    esac
+    opener="open $over"$'\n'; actions+="click $graph"$'\n' ;;
   *) echo "no such dialog: $id" >&2; exit 2 ;;
 esac
 # Open the dialog, play the actions, and print the dialog line as a sign that
