@@ -58,12 +58,30 @@ Win32Window::Win32Window(HWND window, const res::DialogTemplate& dialogTemplate,
 
 std::string Win32Window::GetItemText(int id) const { return core::ToUtf8(WindowText(Control(id))); }
 
+// A control whose text is already this one is left alone, as the Windows
+// framework's own field exchange does: writing it again would repaint it
+// (a dialog writes every field after each Calc) and put the caret back to
+// the start of what the user typed.
 void Win32Window::SetItemText(int id, std::string_view text) {
-  SetDlgItemTextW(window_, id, core::ToUtf16(text).c_str());
+  const std::wstring wide = core::ToUtf16(text);
+  HWND control = GetDlgItem(window_, id);
+  const int length = control != nullptr ? GetWindowTextLengthW(control) : -1;
+  if (length == static_cast<int>(wide.size())) {
+    std::wstring current(wide.size() + 1, L'\0');
+    GetWindowTextW(control, current.data(), length + 1);
+    current.resize(wide.size());
+    if (current == wide) return;
+  }
+  SetDlgItemTextW(window_, id, wide.c_str());
 }
 
+// Every exchange selects the radios again; a group that already shows the
+// selection is left alone, since Wine's buttons repaint at once when set.
 void Win32Window::CheckRadioButton(int first, int last, int check) {
-  ::CheckRadioButton(window_, first, last, check);
+  bool shown = true;
+  for (int id = first; id <= last && shown; ++id)
+    shown = (IsDlgButtonChecked(window_, id) == BST_CHECKED) == (id == check);
+  if (!shown) ::CheckRadioButton(window_, first, last, check);
 }
 
 bool Win32Window::IsChecked(int id) const {
