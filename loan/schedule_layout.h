@@ -132,7 +132,13 @@ class ScheduleLayout {
   // The cells of the rows, one table row per schedule row, in the same order.
   static ui::TableRows Rows(std::span<const Row> rows) {
     ui::TableRows table;
-    table.Reserve(rows.size());
+    if (!rows.empty()) {
+      // Room for rows about as long as the first, so that thousands of them
+      // never grow the buffer and copy it on the way.
+      ui::TableRows first;
+      AddRow(first, rows.front());
+      table.Reserve(rows.size(), first.TextBytes() + 8);
+    }
     for (const Row& row : rows) AddRow(table, row);
     return table;
   }

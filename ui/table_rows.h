@@ -32,6 +32,8 @@ class TableRows {
   void AddRow(std::span<const std::string_view> cells);
 
   size_t RowCount() const { return rows_.size(); }
+  // The bytes the rows' texts take, TABs included.
+  size_t TextBytes() const { return text_.size(); }
   // Cell `column` of row `row`, counted from 0; empty when there is none.
   std::string_view Cell(size_t row, size_t column) const;
 
