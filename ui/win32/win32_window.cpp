@@ -64,14 +64,7 @@ std::string Win32Window::GetItemText(int id) const { return core::ToUtf8(WindowT
 // the start of what the user typed.
 void Win32Window::SetItemText(int id, std::string_view text) {
   const std::wstring wide = core::ToUtf16(text);
-  HWND control = GetDlgItem(window_, id);
-  const int length = control != nullptr ? GetWindowTextLengthW(control) : -1;
-  if (length == static_cast<int>(wide.size())) {
-    std::wstring current(wide.size() + 1, L'\0');
-    GetWindowTextW(control, current.data(), length + 1);
-    current.resize(wide.size());
-    if (current == wide) return;
-  }
+  if (HWND control = Control(id); control != nullptr && WindowText(control) == wide) return;
   SetDlgItemTextW(window_, id, wide.c_str());
 }
 
