@@ -4,24 +4,9 @@
 
 #include "core/units.h"
 #include "res/texts.h"
+#include "ui/fill_text.h"
 
 namespace ui {
-namespace {
-
-// The text with each "{name}" replaced by its value.
-std::string Fill(std::string_view text,
-                 std::initializer_list<std::pair<std::string_view, std::string>> values) {
-  std::string filled(text);
-  for (const auto& [name, value] : values) {
-    const std::string field = "{" + std::string(name) + "}";
-    for (size_t at = filled.find(field); at != std::string::npos;
-         at = filled.find(field, at + value.size()))
-      filled.replace(at, field.size(), value);
-  }
-  return filled;
-}
-
-}  // namespace
 
 std::string ManText(int64_t yen) {
   // Negative amounts through their magnitude, which fits unsigned even for the
@@ -36,17 +21,17 @@ std::string ManText(int64_t yen) {
 }
 
 std::string ChartTitle(const core::ChartSeries& series) {
-  std::string title = Fill(res::text::kChartTitle,
-                           {{"principal", ManText(series.totalPrincipal)},
-                            {"interest", ManText(series.totalInterest)},
-                            {"total", ManText(series.totalPrincipal + series.totalInterest)}});
+  std::string title = FillText(res::text::kChartTitle,
+                               {{"principal", ManText(series.totalPrincipal)},
+                                {"interest", ManText(series.totalInterest)},
+                                {"total", ManText(series.totalPrincipal + series.totalInterest)}});
   if (series.withUnpaid)
-    title += Fill(res::text::kChartTitleUnpaid, {{"unpaid", ManText(series.totalUnpaid)}});
+    title += FillText(res::text::kChartTitleUnpaid, {{"unpaid", ManText(series.totalUnpaid)}});
   return title;
 }
 
 std::string YearLabel(int year) {
-  return Fill(res::text::kChartYear, {{"year", std::to_string(year)}});
+  return FillText(res::text::kChartYear, {{"year", std::to_string(year)}});
 }
 
 }  // namespace ui

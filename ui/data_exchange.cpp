@@ -5,20 +5,15 @@
 #include "res/texts.h"
 #include "ui/dialog.h"
 #include "ui/field_text.h"
+#include "ui/fill_text.h"
 #include "ui/host.h"
 #include "ui/list_ctrl.h"
 
 namespace ui {
 namespace {
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
-
 std::string RangeMessage(std::string_view pattern, std::string_view low, std::string_view high) {
-  return ReplaceAll(ReplaceAll(std::string(pattern), "{min}", low), "{max}", high);
+  return FillText(pattern, {{"min", low}, {"max", high}});
 }
 
 // Exchanges one field. Parse turns a text into a value, Format the reverse.
